@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// FileExists: true when the path names an existing file or folder.
+bool FileExists(const QString &path);
+
+// Where the program keeps its files: the folder "data" beside the program, or,
+// where that folder cannot be made or written (an installed, read-only program
+// folder), the same folder in the user's application data location.
+namespace DataFolder {
+
+// The folder that holds the program file (tests may point it elsewhere).
+QString programFolder();
+void setProgramFolder(const QString &folder);
+
+// The data folder in use; empty until ensure() or setPath() chose one.
+QString path();
+void setPath(const QString &folder);
+
+// Full path of a file in the data folder.
+QString filePath(const QString &fileName);
+
+// The start-up step: use "data" beside the program when it exists and can be
+// written; otherwise create it (one level) and fill it with the default data
+// files; when that fails too, use the per-user folder, created and filled the
+// same way. An existing folder is never touched. Returns the chosen path.
+QString ensure();
+
+// Creates `folder` (one level) and seeds it with the default data files.
+// False when the folder could not be created.
+bool createAndSeed(const QString &folder);
+
+// The data files that ship inside the program, in the order they are written.
+QStringList defaultFileNames();
+
+} // namespace DataFolder

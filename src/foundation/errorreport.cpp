@@ -1,0 +1,80 @@
+#include "errorreport.h"
+
+#include "buildinfo.h"
+#include "datafolder.h"
+#include "platform.h"
+#include "textfile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+
+namespace {
+
+QString sourceOrUnknown(const QString &source)
+{
+    return source.isEmpty() ? QStringLiteral("Unknown") : source;
+}
+
+QString programBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+// The locale's long time without a time-zone name: the log reads like a clock.
+QString longTime(const QLocale &locale, const QTime &time)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(u't');
+    return locale.toString(time, format.trimmed());
+}
+
+} // namespace
+
+namespace ErrorReport {
+
+QString title(const QString &source, const WuxoError &error)
+{
+    return programBaseName() + QStringLiteral(" Error ") + QString::number(error.number())
+           + QStringLiteral(" in ") + sourceOrUnknown(source);
+}
+
+QString message(const WuxoError &error)
+{
+    return QStringLiteral("The following error has occured:\r\n[ ") + error.description()
+           + QStringLiteral(" ]\rPlease report errors to ")
+           + QString::fromUtf8(BuildInfo::supportEmail) + QStringLiteral("\r\n");
+}
+
+QString logLine(const QString &source, const WuxoError &error, const QDateTime &when)
+{
+    const QLocale locale = QLocale::system();
+    return locale.toString(when.date(), QLocale::ShortFormat) + u' ' + longTime(locale, when.time())
+           + QStringLiteral(" Error ") + QString::number(error.number()) + QStringLiteral(" in ")
+           + sourceOrUnknown(source) + QStringLiteral(" - ") + error.description()
+           + QStringLiteral("\r\n");
+}
+
+QString logFilePath()
+{
+    return DataFolder::filePath(QStringLiteral("ErrorLog.txt"));
+}
+
+} // namespace ErrorReport
+
+void ReportError(const QString &source, const WuxoError &error)
+{
+    if (error.number() == ErrorNumber::None || error.number() == ErrorNumber::ResumeWithoutError)
+        return;
+    Platform::prompts().messageBox(ErrorReport::message(error), ErrorReport::title(source, error),
+                                   MessageIcon::Critical, MessageButtons::Ok);
+    try {
+        TextFile::append(ErrorReport::logFilePath(),
+                         ErrorReport::logLine(source, error, QDateTime::currentDateTime()));
+    } catch (const WuxoError &) {
+    }
+    while (qGuiApp && QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,119 @@
+#include "fakes.h"
+
+ScriptedPrompts::ScriptedPrompts()
+{
+    Platform::setPrompts(this);
+}
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    Platform::setPrompts(nullptr);
+}
+
+void ScriptedPrompts::queueAnswer(MessageAnswer answer)
+{
+    m_answers.append(answer);
+}
+
+void ScriptedPrompts::queueInput(const QString &text)
+{
+    m_inputs.append(text);
+}
+
+void ScriptedPrompts::queueColor(const std::optional<QColor> &color)
+{
+    m_colors.append(color);
+}
+
+void ScriptedPrompts::setOnPrompt(std::function<void(const PromptRecord &)> callback)
+{
+    m_onPrompt = std::move(callback);
+}
+
+QStringList ScriptedPrompts::titles() const
+{
+    QStringList list;
+    for (const PromptRecord &record : records)
+        list.append(record.title);
+    return list;
+}
+
+MessageAnswer ScriptedPrompts::messageBox(const QString &text, const QString &title,
+                                          MessageIcon icon, MessageButtons buttons)
+{
+    PromptRecord record;
+    record.kind = PromptRecord::Message;
+    record.text = text;
+    record.title = title;
+    record.icon = icon;
+    record.buttons = buttons;
+    records.append(record);
+    if (m_onPrompt)
+        m_onPrompt(record);
+    if (!m_answers.isEmpty())
+        return m_answers.takeFirst();
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+               ? MessageAnswer::Ok
+               : MessageAnswer::Cancel;
+}
+
+QString ScriptedPrompts::inputBox(const QString &prompt, const QString &title,
+                                  const QString &defaultText)
+{
+    PromptRecord record;
+    record.kind = PromptRecord::Input;
+    record.text = prompt;
+    record.title = title;
+    record.defaultText = defaultText;
+    records.append(record);
+    if (m_onPrompt)
+        m_onPrompt(record);
+    return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst();
+}
+
+std::optional<QColor> ScriptedPrompts::pickColor(const QColor &initial, QList<QColor> &customColors)
+{
+    PromptRecord record;
+    record.kind = PromptRecord::Color;
+    record.initialColor = initial;
+    records.append(record);
+    lastCustomColors = customColors;
+    if (m_onPrompt)
+        m_onPrompt(record);
+    return m_colors.isEmpty() ? std::nullopt : m_colors.takeFirst();
+}
+
+RecordingShell::RecordingShell()
+{
+    Platform::setShell(this);
+}
+
+RecordingShell::~RecordingShell()
+{
+    Platform::setShell(nullptr);
+}
+
+void RecordingShell::open(const QString &target, const QString &verb, const QString &parameters,
+                          const QString &workingFolder)
+{
+    requests.append({target, verb, parameters, workingFolder});
+}
+
+QStringList RecordingShell::targets() const
+{
+    QStringList list;
+    for (const Request &request : requests)
+        list.append(request.target);
+    return list;
+}
+
+FakeInstanceLock::FakeInstanceLock(bool free)
+    : free(free)
+{
+    Platform::setInstanceLock(this);
+}
+
+FakeInstanceLock::~FakeInstanceLock()
+{
+    Platform::setInstanceLock(nullptr);
+}
