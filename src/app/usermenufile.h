@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One entry of the Insert or Web menu: its caption and the value kept behind it
+// (the text or "dt:" pattern to insert, or the address to open).
+struct UserMenuEntry
+{
+    QString caption;
+    QString value;
+    bool isSeparator = false;
+};
+
+// The user-defined Insert and Web menus: what a line of insert.txt or web.txt
+// means, and what choosing an entry does. Entries are numbered from 0 in file
+// order, separators included; empty lines and lines starting with "#" take no number.
+class UserMenuFile
+{
+public:
+    // The highest entry number; one entry more is an Overflow (error 6).
+    static constexpr int maxEntryNumber = 32767;
+
+    // Reads insert.txt or web.txt. Throws WuxoError 53 for a missing file (or another
+    // file error from TextFile), 9 "Subscript out of range" for a line that is neither
+    // empty, a comment, a separator nor holds a "|", and 6 when the entry numbers run
+    // out; `entries` then holds the entries read before the failing line.
+    static void read(const QString &path, QList<UserMenuEntry> &entries);
+    // The same for lines already read; on a throw, `*partial` holds the entries before it.
+    static QList<UserMenuEntry> parse(const QStringList &lines,
+                                      QList<UserMenuEntry> *partial = nullptr);
+
+    // The text an Insert entry puts into the post: a value starting with "dt:" (exactly,
+    // case-sensitive) gives `now` formatted with the rest as a date pattern in the system
+    // locale; any other value with every "\n" (backslash, n) made a CR LF.
+    static QString insertText(const QString &value, const QDateTime &now);
+
+    // Hands a Web entry's value to the desktop shell, looked up from the program folder.
+    // Whether the shell could open it is not known and not reported.
+    static void openWebValue(const QString &value);
+};
