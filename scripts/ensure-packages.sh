@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Wuxo needs to build, run and test, where they are
+# missing. Without root (or sudo) it prints the one apt-get line to run instead.
+set -euo pipefail
+
+build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
+       fonts-dejavu-core)
+tests=(xvfb xauth xdotool xclip dbus dbus-x11 at-spi2-core python3-pyatspi imagemagick)
+release=(desktop-file-utils appstream)
+fuzz=(clang libclang-rt-14-dev)
+
+wanted=("${build[@]}")
+case "${1:-run}" in
+    test) wanted+=("${tests[@]}") ;;
+    ci) wanted+=("${tests[@]}" "${release[@]}" "${fuzz[@]}") ;;
+    install) wanted+=("${release[@]}") ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "wuxo: these packages are needed: ${missing[*]} (this system has no apt-get; install them with its package manager)" >&2
+    exit 1
+fi
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    sudo=(sudo)
+else
+    echo "wuxo: missing packages. Run this once, then try again:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+echo "wuxo: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
