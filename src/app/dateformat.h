@@ -13,7 +13,7 @@ namespace DateFormat {
 
 // Day and month names, short and long date, long time and AM/PM come from `locale`.
 QString format(const QString &pattern, const QDateTime &when, const QLocale &locale);
-// In the system locale.
+// In the default locale: the system's, unless the program chose another.
 QString format(const QString &pattern, const QDateTime &when);
 
 } // namespace DateFormat

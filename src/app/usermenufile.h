@@ -20,21 +20,21 @@ struct UserMenuEntry
 class UserMenuFile
 {
 public:
-    // The highest entry number; one entry more is an Overflow (error 6).
+    // Entry numbers are 16-bit: counting past the entry numbered 32767 overflows (error 6).
     static constexpr int maxEntryNumber = 32767;
 
     // Reads insert.txt or web.txt. Throws WuxoError 53 for a missing file (or another
     // file error from TextFile), 9 "Subscript out of range" for a line that is neither
-    // empty, a comment, a separator nor holds a "|", and 6 when the entry numbers run
-    // out; `entries` then holds the entries read before the failing line.
+    // empty, a comment, a separator nor holds a "|", and 6 "Overflow" once the entry
+    // numbered maxEntryNumber is read; `entries` then holds the entries read so far.
     static void read(const QString &path, QList<UserMenuEntry> &entries);
-    // The same for lines already read; on a throw, `*partial` holds the entries before it.
+    // The same for lines already read; on a throw, `*partial` holds the entries read so far.
     static QList<UserMenuEntry> parse(const QStringList &lines,
                                       QList<UserMenuEntry> *partial = nullptr);
 
     // The text an Insert entry puts into the post: a value starting with "dt:" (exactly,
-    // case-sensitive) gives `now` formatted with the rest as a date pattern in the system
-    // locale; any other value with every "\n" (backslash, n) made a CR LF.
+    // case-sensitive) gives `now` formatted with the rest as a date pattern in the default
+    // (system) locale; any other value with every "\n" (backslash, n) made a CR LF.
     static QString insertText(const QString &value, const QDateTime &now);
 
     // Hands a Web entry's value to the desktop shell, looked up from the program folder.
