@@ -195,7 +195,7 @@ void append(const QString &path, const QString &text)
 
 QString joinLines(const QStringList &lines)
 {
-    return lines.join(crlf);
+    return lines.join(QString(crlf));
 }
 
 } // namespace TextFile

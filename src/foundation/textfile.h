@@ -32,6 +32,6 @@ void append(const QString &path, const QString &text);
 // Joins lines with CR LF, the line end of everything the program writes.
 QString joinLines(const QStringList &lines);
 
-constexpr QStringView crlf = u"\r\n";
+inline constexpr QLatin1StringView crlf("\r\n");
 
 } // namespace TextFile

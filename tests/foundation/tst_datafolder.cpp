@@ -1,0 +1,115 @@
+#include "foundation/datafolder.h"
+#include "foundation/lockfileinstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+class TestDataFolderRules : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup()
+    {
+        DataFolder::setProgramFolder(QString());
+        DataFolder::setPath(QString());
+    }
+
+    void fileExists()
+    {
+        QTemporaryDir dir;
+        QFile(dir.filePath(QStringLiteral("a.txt"))).open(QIODevice::WriteOnly);
+        QVERIFY(FileExists(dir.path()));
+        QVERIFY(FileExists(dir.filePath(QStringLiteral("a.txt"))));
+        QVERIFY(!FileExists(dir.filePath(QStringLiteral("b.txt"))));
+        QVERIFY(!FileExists(dir.filePath(QStringLiteral("nofolder/a.txt"))));
+        QVERIFY(!FileExists(QString()));
+    }
+
+    void createsAndSeedsAMissingFolder()
+    {
+        QTemporaryDir program;
+        DataFolder::setProgramFolder(program.path());
+        const QString data = DataFolder::ensure();
+        QCOMPARE(data, program.path() + QStringLiteral("/data"));
+        for (const QString &name : DataFolder::defaultFileNames()) {
+            QFile file(data + u'/' + name);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            QVERIFY(file.size() > 0);
+        }
+        QVERIFY(QFile(data + QStringLiteral("/preview.txt")).open(QIODevice::ReadOnly));
+        QVERIFY(QFile::exists(DataFolder::filePath(QStringLiteral("tags.txt"))));
+    }
+
+    void neverTouchesAnExistingFolder()
+    {
+        QTemporaryDir program;
+        QDir(program.path()).mkdir(QStringLiteral("data"));
+        DataFolder::setProgramFolder(program.path());
+        QCOMPARE(DataFolder::ensure(), program.path() + QStringLiteral("/data"));
+        QVERIFY(QDir(program.path() + QStringLiteral("/data")).isEmpty());
+    }
+
+    void readOnlyProgramFolderUsesTheUserFolder()
+    {
+        if (getuid() == 0)
+            QSKIP("root can write into read-only folders");
+        QTemporaryDir program;
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
+        DataFolder::setProgramFolder(program.path());
+        const QString data = DataFolder::ensure();
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(data.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QVERIFY(QFile::exists(data + QStringLiteral("/insert.txt")));
+        QDir(data).removeRecursively();
+    }
+
+    void uncreatableFolderUsesTheUserFolder()
+    {
+        // A program "folder" in which nothing can be created, whoever runs the test.
+        QTemporaryDir dir;
+        const QString notAFolder = dir.filePath(QStringLiteral("wuxo-file"));
+        QFile(notAFolder).open(QIODevice::WriteOnly);
+        DataFolder::setProgramFolder(notAFolder);
+        const QString data = DataFolder::ensure();
+        QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data"));
+        QCOMPARE(DataFolder::path(), data);
+        QVERIFY(QFile::exists(data + QStringLiteral("/web.txt")));
+        QDir(data).removeRecursively();
+    }
+
+    void secondInstanceIsRefused()
+    {
+        QTemporaryDir program;
+        LockFileInstance first(program.path());
+        QVERIFY(first.tryAcquire());
+        QVERIFY(first.tryAcquire()); // asking again keeps the lock
+        LockFileInstance second(program.path());
+        QVERIFY(!second.tryAcquire());
+        LockFileInstance otherFolder(program.path() + QStringLiteral("/elsewhere"));
+        QVERIFY(otherFolder.lockFilePath() != first.lockFilePath());
+        QVERIFY(otherFolder.tryAcquire());
+    }
+
+    void staleLockIsTakenOver()
+    {
+        QTemporaryDir program;
+        LockFileInstance instance(program.path());
+        // A lock file naming a process that no longer runs, as a crash leaves it.
+        QFile stale(instance.lockFilePath());
+        QVERIFY(stale.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stale.write("999999\nwuxo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        QVERIFY(instance.tryAcquire());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFolderRules)
+#include "tst_datafolder.moc"

@@ -1,0 +1,180 @@
+#include "foundation/olecolor.h"
+#include "foundation/skin.h"
+#include "foundation/wuxoerror.h"
+#include "widgets/skinwidgets.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QTest>
+
+// A window with one control per role, as the windows tag them.
+class SkinnedWindow : public QWidget
+{
+public:
+    SkinnedWindow()
+    {
+        surface = new SkinPanel(this);
+        tag(surface, "SkinBackgroundB");
+        button = new SkinButton(QStringLiteral("B"), surface);
+        tag(button, "SkinBackgroundB");
+        label = new SkinLabel(QStringLiteral("Caption:"), surface);
+        tag(label, "SkinBackgroundF");
+        header = new SkinShape(surface);
+        tag(header, "SkinHeader");
+        headerLabel = new SkinLabel(QStringLiteral("Post Editor"), surface);
+        tag(headerLabel, "SkinHeaderF");
+        editor = new SkinTextBox(surface);
+        tag(editor, "SkinTextArea");
+        buttonArea = new SkinShape(surface);
+        tag(buttonArea, "SkinButton");
+        mainButton = new SkinButton(QStringLiteral("Copy Post"), surface);
+        tag(mainButton, "SkinButtonB");
+        line = new SkinLine(surface);
+        tag(line, "SkinOutline");
+        untagged = new SkinButton(QStringLiteral("untagged"), surface);
+        wrongCase = new SkinButton(QStringLiteral("case"), surface);
+        tag(wrongCase, "skinbackgroundb");
+        trailingBlank = new SkinButton(QStringLiteral("blank"), surface);
+        tag(trailingBlank, "SkinBackgroundB ");
+    }
+    static void tag(QObject *object, const char *role) { object->setProperty("Tag", QString::fromLatin1(role)); }
+
+    SkinPanel *surface;
+    SkinButton *button;
+    SkinLabel *label;
+    SkinShape *header;
+    SkinLabel *headerLabel;
+    SkinTextBox *editor;
+    SkinShape *buttonArea;
+    SkinButton *mainButton;
+    SkinLine *line;
+    SkinButton *untagged;
+    SkinButton *wrongCase;
+    SkinButton *trailingBlank;
+};
+
+class TestSkin : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void colourForms_data()
+    {
+        QTest::addColumn<qint32>("value");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("pure red is the low byte") << qint32(255) << QColor(255, 0, 0);
+        QTest::newRow("header default") << qint32(0x00EBDCD1) << QColor(0xD1, 0xDC, 0xEB);
+        QTest::newRow("white") << qint32(16777215) << QColor(255, 255, 255);
+    }
+
+    void colourForms()
+    {
+        QFETCH(qint32, value);
+        QFETCH(QColor, color);
+        QCOMPARE(OleColor::toQColor(value), color);
+        QCOMPARE(OleColor::fromQColor(color), value);
+    }
+
+    void systemColoursFollowThePalette()
+    {
+        const QPalette saved = QApplication::palette();
+        QPalette dark = saved;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(220, 220, 220));
+        dark.setColor(QPalette::ButtonText, QColor(200, 200, 0));
+        QApplication::setPalette(dark);
+        QCOMPARE(OleColor::toQColor(qint32(0x80000005u)), QColor(30, 30, 30));
+        QCOMPARE(OleColor::toQColor(qint32(0x80000008u)), QColor(220, 220, 220));
+        QCOMPARE(OleColor::toQColor(qint32(0x80000012u)), QColor(200, 200, 0));
+        QApplication::setPalette(saved);
+    }
+
+    void invalidColourValues()
+    {
+        QVERIFY_THROWS_EXCEPTION(WuxoError, OleColor::toQColor(qint32(0x01000000)));
+        QVERIFY_THROWS_EXCEPTION(WuxoError, OleColor::toQColor(qint32(0x800000FFu)));
+    }
+
+    void appliesEveryRole()
+    {
+        SkinnedWindow window;
+        SkinColors colors;
+        colors.SkinBackgroundB = 1;
+        colors.SkinBackgroundF = 2;
+        colors.SkinHeaderB = 3;
+        colors.SkinHeaderF = 4;
+        colors.SkinOutlineF = 5;
+        colors.SkinButtonB = 6;
+        colors.SkinTextAreaB = 7;
+        colors.SkinTextAreaF = 8;
+        ApplySkin(&window, colors);
+        QCOMPARE(window.surface->backColor(), 1);
+        QCOMPARE(window.button->backColor(), 1);
+        QCOMPARE(window.label->foreColor(), 2);
+        QCOMPARE(window.header->backColor(), 3);
+        QCOMPARE(window.header->borderColor(), 5);
+        QCOMPARE(window.headerLabel->foreColor(), 4);
+        QCOMPARE(window.editor->backColor(), 7);
+        QCOMPARE(window.editor->foreColor(), 8);
+        QCOMPARE(window.buttonArea->backColor(), 6);
+        QCOMPARE(window.buttonArea->borderColor(), 5);
+        QCOMPARE(window.mainButton->backColor(), 6);
+        QCOMPARE(window.line->borderColor(), 5);
+        // Untagged, wrong-case and blank-padded tags name no role.
+        QCOMPARE(window.untagged->backColor(), 0x00F7F2EE);
+        QCOMPARE(window.wrongCase->backColor(), 0x00F7F2EE);
+        QCOMPARE(window.trailingBlank->backColor(), 0x00F7F2EE);
+        // The palette shows the colour.
+        QCOMPARE(window.editor->palette().color(QPalette::Base), QColor(7, 0, 0));
+    }
+
+    void outlineColoursBordersAndLineTogether()
+    {
+        SkinnedWindow window;
+        SkinColors colors;
+        colors.SkinOutlineF = OleColor::fromRgb(10, 20, 30);
+        ApplySkin(&window, colors);
+        QCOMPARE(window.header->borderColor(), colors.SkinOutlineF);
+        QCOMPARE(window.buttonArea->borderColor(), colors.SkinOutlineF);
+        QCOMPARE(window.line->borderColor(), colors.SkinOutlineF);
+    }
+
+    void taggedControlWithoutThePropertyFails()
+    {
+        SkinnedWindow window;
+        auto *checkBox = new QCheckBox(window.surface); // created after the others
+        SkinnedWindow::tag(checkBox, "SkinBackgroundF");
+        auto *after = new SkinLabel(QStringLiteral("after"), window.surface);
+        SkinnedWindow::tag(after, "SkinBackgroundF");
+        SkinColors colors;
+        colors.SkinBackgroundF = 99;
+        try {
+            ApplySkin(&window, colors);
+            QFAIL("no error for a control without ForeColor");
+        } catch (const WuxoError &e) {
+            QCOMPARE(e.number(), int(ErrorNumber::NoSuchProperty));
+        }
+        QCOMPARE(window.label->foreColor(), 99); // before it: coloured
+        QCOMPARE(after->foreColor(), 0);         // after it: as it was
+    }
+
+    void checkBoxTagNamesNoRole()
+    {
+        SkinnedWindow window;
+        auto *checkBox = new QCheckBox(window.surface);
+        SkinnedWindow::tag(checkBox, "SkinBackground");
+        ApplySkin(&window, SkinColors());
+    }
+
+    void applyingTwiceChangesNothing()
+    {
+        SkinnedWindow window;
+        ApplySkin(&window, SkinColors());
+        const QColor before = window.editor->palette().color(QPalette::Base);
+        ApplySkin(&window, SkinColors());
+        QCOMPARE(window.editor->palette().color(QPalette::Base), before);
+    }
+};
+
+QTEST_MAIN(TestSkin)
+#include "tst_skin.moc"
