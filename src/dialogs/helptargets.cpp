@@ -4,6 +4,8 @@
 #include "foundation/datafolder.h"
 #include "foundation/platform.h"
 
+#include <QDir>
+
 namespace HelpTargets {
 
 QString versionText()
@@ -16,7 +18,12 @@ QString versionText()
 
 QString readMe()
 {
-    return DataFolder::programFolder() + QStringLiteral("/Read Me.html");
+    const QString beside = DataFolder::programFolder() + QStringLiteral("/Read Me.html");
+    // An installed program keeps its guide with the other documentation.
+    const QString installed = DataFolder::programFolder() + QStringLiteral("/../share/doc/wuxo/Read Me.html");
+    if (!FileExists(beside) && FileExists(installed))
+        return QDir::cleanPath(installed);
+    return beside;
 }
 
 QString website()
