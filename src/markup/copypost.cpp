@@ -1,0 +1,42 @@
+#include "copypost.h"
+
+namespace CopyPost {
+
+QString removeBreakRuns(const QString &text, int n)
+{
+    if (n <= 0)
+        return text;
+    const QString run = QStringLiteral("\r\n").repeated(n);
+    QString result = text;
+    result.replace(run, QStringLiteral("\r\n\r\n"), Qt::CaseSensitive);
+    return result;
+}
+
+QStringList tidyPasses(const QString &text)
+{
+    QStringList passes;
+    QString current = text;
+    for (const int n : {6, 5, 4, 3}) {
+        current = removeBreakRuns(current, n);
+        passes.append(current);
+    }
+    return passes;
+}
+
+QString forClipboard(const QString &text)
+{
+#ifdef Q_OS_WIN
+    return text;
+#else
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return result;
+#endif
+}
+
+bool longEnough(const QString &text)
+{
+    return text.size() >= 2;
+}
+
+} // namespace CopyPost

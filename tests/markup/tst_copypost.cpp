@@ -1,0 +1,121 @@
+#include "markup/copypost.h"
+
+#include <QTest>
+
+namespace {
+
+QString breaks(int count)
+{
+    return QStringLiteral("\r\n").repeated(count);
+}
+
+} // namespace
+
+class TestCopyPost : public QObject
+{
+    Q_OBJECT
+private slots:
+    void removeBreakRuns_data();
+    void removeBreakRuns();
+    void tidyingRuns_data();
+    void tidyingRuns();
+    void passesOfSeventeen();
+    void tidyingKeepsEverythingElse();
+    void forClipboard();
+    void longEnough_data();
+    void longEnough();
+};
+
+void TestCopyPost::removeBreakRuns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("run of exactly n becomes two")
+        << "a" + breaks(3) + "b" << 3 << "a" + breaks(2) + "b";
+    QTest::newRow("longer run: matches left to right, rest kept")
+        << "a" + breaks(7) + "b" << 3 << "a" + breaks(5) + "b";
+    QTest::newRow("inserted breaks are not scanned again")
+        << "a" + breaks(6) + "b" << 3 << "a" + breaks(4) + "b";
+    QTest::newRow("shorter run untouched") << "a" + breaks(2) + "b" << 3 << "a" + breaks(2) + "b";
+    QTest::newRow("several runs") << breaks(4) + "x" + breaks(4) << 4
+                                  << breaks(2) + "x" + breaks(2);
+    QTest::newRow("lone CRs are not line breaks") << "a\r\r\r\r\r\rb" << 3 << "a\r\r\r\r\r\rb";
+    QTest::newRow("lone LFs are not line breaks") << "a\n\n\n\n\n\nb" << 3 << "a\n\n\n\n\n\nb";
+    QTest::newRow("a lone CR splits a run")
+        << "a\r\n\r\n\r\r\n\r\nb" << 3 << "a\r\n\r\n\r\r\n\r\nb";
+    QTest::newRow("empty text") << "" << 6 << "";
+}
+
+void TestCopyPost::removeBreakRuns()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    QTEST(CopyPost::removeBreakRuns(text, n), "expected");
+}
+
+void TestCopyPost::tidyingRuns_data()
+{
+    QTest::addColumn<int>("run");
+    QTest::addColumn<int>("left");
+
+    const int expected[] = {0, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 2, 2, 2};
+    for (int run = 0; run <= 20; ++run)
+        QTest::addRow("run of %d breaks", run) << run << expected[run];
+}
+
+void TestCopyPost::tidyingRuns()
+{
+    QFETCH(int, run);
+    QFETCH(int, left);
+
+    const QStringList passes = CopyPost::tidyPasses("top" + breaks(run) + "end");
+
+    QCOMPARE(passes.size(), 4);
+    QCOMPARE(passes.last(), "top" + breaks(left) + "end");
+}
+
+void TestCopyPost::passesOfSeventeen()
+{
+    // 6+6+5 -> 2+2+5 = 9, then 5+4 -> 2+4 = 6, then 4+2 -> 2+2 = 4, then 3+1 -> 2+1 = 3.
+    const QStringList passes = CopyPost::tidyPasses(breaks(17));
+    QCOMPARE(passes, (QStringList{breaks(9), breaks(6), breaks(4), breaks(3)}));
+}
+
+void TestCopyPost::tidyingKeepsEverythingElse()
+{
+    const QString post = QStringLiteral("[B]Hello[/B]\r\nLine two\r\n\r\nParagraph\ttab \u00e9");
+    const QStringList passes = CopyPost::tidyPasses(post);
+    QCOMPARE(passes, (QStringList{post, post, post, post}));
+}
+
+void TestCopyPost::forClipboard()
+{
+    const QString post = QStringLiteral("one\r\ntwo\r\n\r\nthree");
+#ifdef Q_OS_WIN
+    QCOMPARE(CopyPost::forClipboard(post), post);
+#else
+    QCOMPARE(CopyPost::forClipboard(post), QStringLiteral("one\ntwo\n\nthree"));
+#endif
+}
+
+void TestCopyPost::longEnough_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("one character") << "a" << false;
+    QTest::newRow("two characters") << "ab" << true;
+    QTest::newRow("a line break alone is two characters") << "\r\n" << true;
+}
+
+void TestCopyPost::longEnough()
+{
+    QFETCH(QString, text);
+    QTEST(CopyPost::longEnough(text), "expected");
+}
+
+QTEST_GUILESS_MAIN(TestCopyPost)
+#include "tst_copypost.moc"
