@@ -1,0 +1,335 @@
+#include "fakes.h"
+#include "markup/ui/previewbrowser.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+Q_DECLARE_METATYPE(PreviewBrowser::Decision)
+Q_DECLARE_METATYPE(QWebEnginePage::NavigationType)
+
+namespace {
+
+constexpr int loadTimeout = 60000;
+
+QWebEngineView *webView(const PreviewBrowser &browser)
+{
+    return qobject_cast<QWebEngineView *>(browser.view());
+}
+
+} // namespace
+
+class TestPreviewBrowser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void decide_data();
+    void decide();
+    void createdOnFirstNavigation();
+    void safeSettings();
+    void laterPreviewsLoadAgain();
+    void scriptsDoNotRun();
+    void pageDoesNotNavigateAway();
+    void clickedLinks_data();
+    void clickedLinks();
+
+private:
+    QString writePage(const QString &name, const QByteArray &html);
+    bool showPage(PreviewBrowser &browser, const QString &path);
+
+    QTemporaryDir m_dir;
+    QWidget *m_window = nullptr;
+    RecordingShell *m_shell = nullptr;
+};
+
+void TestPreviewBrowser::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestPreviewBrowser::init()
+{
+    m_window = new QWidget;
+    m_window->resize(640, 480);
+    m_shell = new RecordingShell;
+}
+
+void TestPreviewBrowser::cleanup()
+{
+    delete m_window;
+    delete m_shell;
+}
+
+QString TestPreviewBrowser::writePage(const QString &name, const QByteArray &html)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(html);
+    return path;
+}
+
+bool TestPreviewBrowser::showPage(PreviewBrowser &browser, const QString &path)
+{
+    QSignalSpy loaded(&browser, &PreviewBrowser::loadFinished);
+    browser.navigate(path);
+    return loaded.wait(loadTimeout) && loaded.last().at(0).toBool();
+}
+
+void TestPreviewBrowser::decide_data()
+{
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<QWebEnginePage::NavigationType>("type");
+    QTest::addColumn<bool>("isMainFrame");
+    QTest::addColumn<QUrl>("previewUrl");
+    QTest::addColumn<PreviewBrowser::Decision>("expected");
+
+    using Page = QWebEnginePage;
+    using D = PreviewBrowser::Decision;
+    const QUrl preview = QUrl::fromLocalFile(QStringLiteral("/home/me/wuxo data/preview.html"));
+    const QUrl web(QStringLiteral("http://forum.example/thread?id=7"));
+
+    QTest::newRow("loading the page itself")
+        << preview << Page::NavigationTypeTyped << true << preview << D::Accept;
+    QTest::newRow("reloading the page")
+        << preview << Page::NavigationTypeReload << true << preview << D::Accept;
+    QTest::newRow("the page as the browser spells it")
+        << QUrl(QStringLiteral("file:///home/me/wuxo%20data/preview.html"))
+        << Page::NavigationTypeTyped << true << preview << D::Accept;
+    QTest::newRow("a page path with non-ASCII letters")
+        << QUrl(QStringLiteral("file:///tmp/Gr%C3%BC%C3%9Fe/preview.html"))
+        << Page::NavigationTypeTyped << true
+        << QUrl::fromLocalFile(QStringLiteral("/tmp/Grüße/preview.html")) << D::Accept;
+    QTest::newRow("an anchor inside the page")
+        << QUrl(preview.toString() + QStringLiteral("#top")) << Page::NavigationTypeLinkClicked
+        << true << preview << D::Accept;
+    QTest::newRow("a web link clicked")
+        << web << Page::NavigationTypeLinkClicked << true << preview << D::OpenInShell;
+    QTest::newRow("a secure link clicked in a frame")
+        << QUrl(QStringLiteral("https://forum.example/")) << Page::NavigationTypeLinkClicked
+        << false << preview << D::OpenInShell;
+    QTest::newRow("a mail link clicked")
+        << QUrl(QStringLiteral("mailto:name@forum.example")) << Page::NavigationTypeLinkClicked
+        << true << preview << D::OpenInShell;
+    QTest::newRow("a javascript: link is never opened")
+        << QUrl(QStringLiteral("javascript:alert(1)")) << Page::NavigationTypeLinkClicked << true
+        << preview << D::Refuse;
+    QTest::newRow("a file: link is never opened")
+        << QUrl(QStringLiteral("file:///usr/bin/xterm")) << Page::NavigationTypeLinkClicked << true
+        << preview << D::Refuse;
+    QTest::newRow("a relative link resolves to a local file")
+        << QUrl::fromLocalFile(QStringLiteral("/home/me/wuxo data/page.html"))
+        << Page::NavigationTypeLinkClicked << true << preview << D::Refuse;
+    QTest::newRow("a data: link") << QUrl(QStringLiteral("data:text/html,<b>x</b>"))
+                                  << Page::NavigationTypeLinkClicked << true << preview
+                                  << D::Refuse;
+    QTest::newRow("another local file loaded")
+        << QUrl(QStringLiteral("file:///etc/passwd")) << Page::NavigationTypeTyped << true
+        << preview << D::Refuse;
+    QTest::newRow("a refresh to the web")
+        << web << Page::NavigationTypeOther << true << preview << D::Refuse;
+    QTest::newRow("a redirect") << web << Page::NavigationTypeRedirect << true << preview
+                                << D::Refuse;
+    QTest::newRow("a form sent to the web")
+        << web << Page::NavigationTypeFormSubmitted << true << preview << D::Refuse;
+    QTest::newRow("a form sent to the page itself")
+        << QUrl(preview.toString() + QStringLiteral("?q=1")) << Page::NavigationTypeFormSubmitted
+        << true << preview << D::Refuse;
+    QTest::newRow("back to another page")
+        << web << Page::NavigationTypeBackForward << true << preview << D::Refuse;
+    QTest::newRow("a web frame inside the page")
+        << web << Page::NavigationTypeOther << false << preview << D::Accept;
+    QTest::newRow("an empty frame") << QUrl(QStringLiteral("about:blank"))
+                                    << Page::NavigationTypeOther << false << preview << D::Accept;
+    QTest::newRow("a local file in a frame")
+        << QUrl(QStringLiteral("file:///etc/passwd")) << Page::NavigationTypeOther << false
+        << preview << D::Refuse;
+    QTest::newRow("a javascript: frame")
+        << QUrl(QStringLiteral("javascript:alert(1)")) << Page::NavigationTypeOther << false
+        << preview << D::Refuse;
+    QTest::newRow("nothing loads before a preview")
+        << QUrl() << Page::NavigationTypeTyped << true << QUrl() << D::Refuse;
+}
+
+void TestPreviewBrowser::decide()
+{
+    QFETCH(QUrl, url);
+    QFETCH(QWebEnginePage::NavigationType, type);
+    QFETCH(bool, isMainFrame);
+    QFETCH(QUrl, previewUrl);
+
+    QTEST(PreviewBrowser::decide(url, type, isMainFrame, previewUrl), "expected");
+}
+
+void TestPreviewBrowser::createdOnFirstNavigation()
+{
+    PreviewBrowser browser(m_window, nullptr);
+    const QRect area(5, 118, 538, 208);
+    browser.setGeometry(area);
+    browser.setVisible(true);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+
+    QVERIFY(!browser.isCreated());
+    QCOMPARE(browser.view(), nullptr);
+    QVERIFY(m_window->findChildren<QWebEngineView *>().isEmpty());
+
+    const QString path = writePage(QStringLiteral("preview.html"),
+                                   "<html><head><title>First</title></head><body>x</body></html>");
+    QVERIFY(showPage(browser, path));
+
+    QVERIFY(browser.isCreated());
+    QWebEngineView *view = webView(browser);
+    QVERIFY(view);
+    QCOMPARE(view->parentWidget(), m_window);
+    QCOMPARE(view->geometry(), area);
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->url(), QUrl::fromLocalFile(path));
+    QCOMPARE(view->title(), QStringLiteral("First"));
+
+    browser.setVisible(false);
+    QVERIFY(!view->isVisible());
+    browser.setGeometry(QRect(5, 118, 590, 246));
+    QCOMPARE(view->geometry(), QRect(5, 118, 590, 246));
+}
+
+void TestPreviewBrowser::safeSettings()
+{
+    PreviewBrowser browser(m_window, nullptr);
+    QVERIFY(showPage(browser, writePage(QStringLiteral("preview.html"), "<p>x</p>")));
+
+    QWebEnginePage *page = webView(browser)->page();
+    QVERIFY(page->profile()->isOffTheRecord());
+    QVERIFY(page->profile() != QWebEngineProfile::defaultProfile());
+    const QWebEngineSettings *settings = page->settings();
+    QVERIFY(!settings->testAttribute(QWebEngineSettings::JavascriptEnabled));
+    QVERIFY(!settings->testAttribute(QWebEngineSettings::PluginsEnabled));
+    QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+    QVERIFY(settings->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
+    QVERIFY(!settings->testAttribute(QWebEngineSettings::ErrorPageEnabled));
+    QVERIFY(!settings->testAttribute(QWebEngineSettings::NavigateOnDropEnabled));
+}
+
+void TestPreviewBrowser::laterPreviewsLoadAgain()
+{
+    PreviewBrowser browser(m_window, nullptr);
+    const QString path
+        = writePage(QStringLiteral("preview.html"), "<html><head><title>One</title></head></html>");
+    QVERIFY(showPage(browser, path));
+    QWidget *firstView = browser.view();
+
+    writePage(QStringLiteral("preview.html"), "<html><head><title>Two</title></head></html>");
+    QVERIFY(showPage(browser, path));
+
+    QCOMPARE(browser.view(), firstView);
+    QCOMPARE(webView(browser)->title(), QStringLiteral("Two"));
+}
+
+void TestPreviewBrowser::scriptsDoNotRun()
+{
+    PreviewBrowser browser(m_window, nullptr);
+    const QString path = writePage(
+        QStringLiteral("preview.html"),
+        "<html><head><title>Quiet</title><script>document.title = 'Ran';</script></head>"
+        "<body onload=\"document.title = 'Ran'\"><script>document.title = 'Ran';</script>"
+        "<img src='missing.png' onerror=\"document.title = 'Ran'\"></body></html>");
+
+    QVERIFY(showPage(browser, path));
+    QTest::qWait(200);
+
+    QCOMPARE(webView(browser)->title(), QStringLiteral("Quiet"));
+}
+
+void TestPreviewBrowser::pageDoesNotNavigateAway()
+{
+    PreviewBrowser browser(m_window, nullptr);
+    const QString other
+        = writePage(QStringLiteral("other.html"), "<html><head><title>Other</title></head></html>");
+    const QString path = writePage(
+        QStringLiteral("preview.html"),
+        "<html><head><title>Preview</title><meta http-equiv='refresh' content='0; url="
+            + QUrl::fromLocalFile(other).toEncoded()
+            + "'></head><body><iframe src='file:///etc/hostname'></iframe></body></html>");
+
+    QVERIFY(showPage(browser, path));
+    QTest::qWait(1500);
+
+    QCOMPARE(webView(browser)->url(), QUrl::fromLocalFile(path));
+    QCOMPARE(webView(browser)->title(), QStringLiteral("Preview"));
+    QVERIFY(m_shell->requests.isEmpty());
+
+    // Nor does the program itself take it elsewhere.
+    webView(browser)->load(QUrl::fromLocalFile(other));
+    QTest::qWait(1000);
+    QCOMPARE(webView(browser)->title(), QStringLiteral("Preview"));
+}
+
+void TestPreviewBrowser::clickedLinks_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("opened");
+
+    const QString web = QStringLiteral("http://forum.example/thread?id=7");
+    QTest::newRow("a web link opens on the desktop") << web << "" << QStringList{web};
+    QTest::newRow("a link to a new window opens on the desktop")
+        << web << "_blank" << QStringList{web};
+    QTest::newRow("a mail link opens on the desktop")
+        << "mailto:name@forum.example"
+        << "_blank" << QStringList{"mailto:name@forum.example"};
+    QTest::newRow("a javascript: link opens nothing") << "javascript:alert(1)"
+                                                      << "" << QStringList();
+    QTest::newRow("a javascript: link to a new window opens nothing") << "javascript:alert(1)"
+                                                                      << "_blank" << QStringList();
+    QTest::newRow("a file: link opens nothing") << "file:///usr/bin/xterm"
+                                                << "_blank" << QStringList();
+    QTest::newRow("a relative link opens nothing") << "page.html"
+                                                   << "" << QStringList();
+}
+
+void TestPreviewBrowser::clickedLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, target);
+    QFETCH(QStringList, opened);
+    PreviewBrowser browser(m_window, nullptr);
+    browser.setGeometry(QRect(0, 0, 400, 300));
+    browser.setVisible(true);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // The link covers the whole page, so a click anywhere lands on it.
+    const QByteArray html = "<html><head><title>Links</title><style>body{margin:0}"
+                            "a{display:block;width:100vw;height:100vh}</style></head><body>"
+                            "<a href='"
+        + link.toUtf8() + "' target='" + target.toUtf8() + "'>link</a></body></html>";
+    const QString path = writePage(QStringLiteral("preview.html"), html);
+    QVERIFY(showPage(browser, path));
+    QWidget *surface = webView(browser)->focusProxy();
+    QVERIFY(surface);
+    // The page is drawn some time after it loaded; until then a click finds no link.
+    QTest::qWait(300);
+
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(200, 150));
+    if (!opened.isEmpty())
+        QTRY_COMPARE_WITH_TIMEOUT(m_shell->targets(), opened, 5000);
+    else
+        QTest::qWait(1000);
+
+    QCOMPARE(m_shell->targets(), opened);
+    for (const RecordingShell::Request &request : std::as_const(m_shell->requests)) {
+        QCOMPARE(request.verb, QString());
+        QCOMPARE(request.parameters, QString());
+    }
+    QCOMPARE(webView(browser)->url(), QUrl::fromLocalFile(path));
+    QCOMPARE(webView(browser)->title(), QStringLiteral("Links"));
+}
+
+QTEST_MAIN(TestPreviewBrowser)
+#include "tst_previewbrowser.moc"
