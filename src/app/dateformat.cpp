@@ -33,14 +33,14 @@ enum class Part {
     LongTime,
     General,
     AmPmWritten, // AM/PM, am/pm, A/P, a/p: shows the designator as written
-    AmPmLocale,  // AMPM: the locale's designator
+    AmPmLocale, // AMPM: the locale's designator
 };
 
 struct Piece
 {
     Part part;
     QString text; // the literal text; for AmPmWritten the morning designator
-    QString pm;   // for AmPmWritten the afternoon designator
+    QString pm; // for AmPmWritten the afternoon designator
 };
 
 // Only ASCII letters are pattern letters; anything else must stay literal.
@@ -86,8 +86,8 @@ QList<Piece> tokenize(const QString &pattern)
 {
     static constexpr Part days[] = {Part::Day,         Part::Day2,      Part::DayShortName,
                                     Part::DayLongName, Part::ShortDate, Part::LongDate};
-    static constexpr Part months[] = {Part::Month, Part::Month2, Part::MonthShortName,
-                                      Part::MonthLongName};
+    static constexpr Part months[]
+        = {Part::Month, Part::Month2, Part::MonthShortName, Part::MonthLongName};
 
     QList<Piece> pieces;
     qsizetype i = 0;
@@ -254,7 +254,8 @@ QString format(const QString &pattern, const QDateTime &when, const QLocale &loc
     const QList<Piece> pieces = tokenize(pattern);
     bool twelveHour = false;
     for (const Piece &piece : pieces)
-        twelveHour = twelveHour || piece.part == Part::AmPmWritten || piece.part == Part::AmPmLocale;
+        twelveHour
+            = twelveHour || piece.part == Part::AmPmWritten || piece.part == Part::AmPmLocale;
     const int hour = twelveHour ? (time.hour() % 12 == 0 ? 12 : time.hour() % 12) : time.hour();
     const bool morning = time.hour() < 12;
 

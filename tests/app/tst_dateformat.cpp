@@ -40,8 +40,8 @@ void TestDateFormat::pattern_data()
     QTest::newRow("dddd: day name") << "dddd" << afternoon << "Tuesday";
     QTest::newRow("ddddd: short date") << "ddddd" << afternoon << "3/5/24";
     QTest::newRow("dddddd: long date") << "dddddd" << afternoon << "Tuesday, March 5, 2024";
-    QTest::newRow("seven d: long date then day") << "ddddddd" << afternoon
-                                                 << "Tuesday, March 5, 20245";
+    QTest::newRow("seven d: long date then day")
+        << "ddddddd" << afternoon << "Tuesday, March 5, 20245";
     QTest::newRow("w: weekday, Sunday is 1") << "w" << afternoon << "3";
     QTest::newRow("ww: week of the year") << "ww" << afternoon << "10";
     QTest::newRow("m: month without zero") << "m" << afternoon << "3";
@@ -65,8 +65,8 @@ void TestDateFormat::pattern_data()
     QTest::newRow("mm after hh is minutes") << "hh:mm" << afternoon << "14:07";
     QTest::newRow("mm after hh across any literal") << "hh\"h\" mm" << afternoon << "14h 07";
     QTest::newRow("mm before hh is the month") << "mm hh" << afternoon << "03 14";
-    QTest::newRow("mm after another token is the month") << "hh:nn:ss mm" << afternoon
-                                                          << "14:07:09 03";
+    QTest::newRow("mm after another token is the month")
+        << "hh:nn:ss mm" << afternoon << "14:07:09 03";
     QTest::newRow("mmm after hh is the month name") << "hh mmm" << afternoon << "14 Mar";
     QTest::newRow("AM/PM token makes hours 12-hour") << "h:nn AM/PM" << afternoon << "2:07 PM";
     QTest::newRow("AM/PM anywhere in the pattern") << "AM/PM hh" << morning << "AM 09";
@@ -78,20 +78,19 @@ void TestDateFormat::pattern_data()
     QTest::newRow("half past midnight is 12 AM") << "h:nn AM/PM" << midnight << "12:30 AM";
     QTest::newRow("noon is 12 PM") << "h AM/PM" << noon << "12 PM";
 
-    QTest::newRow("letters are case-insensitive") << "DD/MM/YYYY HH:NN:SS" << afternoon
-                                                   << "05/03/2024 14:07:09";
+    QTest::newRow("letters are case-insensitive")
+        << "DD/MM/YYYY HH:NN:SS" << afternoon << "05/03/2024 14:07:09";
     QTest::newRow("capital month name") << "MMMM Dd" << afternoon << "March 05";
-    QTest::newRow("other characters are literal") << "yyyy-mm-dd, [x] 1.5%" << afternoon
-                                                   << "2024-03-05, [x] 1.5%";
-    QTest::newRow("colon and slash are written as they are") << "m/d/yyyy h:nn" << afternoon
-                                                            << "3/5/2024 14:07";
-    QTest::newRow("backslash makes the next character literal") << "\\d\\h\\\\" << afternoon
-                                                                << "dh\\";
-    QTest::newRow("quoted text is literal") << "\"Today is\" dddd" << afternoon
-                                            << "Today is Tuesday";
+    QTest::newRow("other characters are literal")
+        << "yyyy-mm-dd, [x] 1.5%" << afternoon << "2024-03-05, [x] 1.5%";
+    QTest::newRow("colon and slash are written as they are")
+        << "m/d/yyyy h:nn" << afternoon << "3/5/2024 14:07";
+    QTest::newRow("backslash makes the next character literal")
+        << "\\d\\h\\\\" << afternoon << "dh\\";
+    QTest::newRow("quoted text is literal")
+        << "\"Today is\" dddd" << afternoon << "Today is Tuesday";
     QTest::newRow("empty quotes show nothing") << "yy\"\"yy" << afternoon << "2424";
-    QTest::newRow("unterminated quote runs to the end") << "yy \"day d" << afternoon
-                                                        << "24 day d";
+    QTest::newRow("unterminated quote runs to the end") << "yy \"day d" << afternoon << "24 day d";
     QTest::newRow("trailing backslash shows nothing") << "yyyy\\" << afternoon << "2024";
     QTest::newRow("fewer than five t are literal") << "tttt" << afternoon << "tttt";
     QTest::newRow("a lone a is literal") << "a yy" << afternoon << "a 24";
@@ -142,7 +141,8 @@ void TestDateFormat::emptyPatternFollowsTheDefaultLocale()
 void TestDateFormat::longPatternIsFormattedWhole()
 {
     const QString pattern(1'000'000, u'Y');
-    QCOMPARE(DateFormat::format(pattern, afternoon, enUs), QStringLiteral("2024").repeated(250'000));
+    QCOMPARE(DateFormat::format(pattern, afternoon, enUs),
+             QStringLiteral("2024").repeated(250'000));
 }
 
 QTEST_GUILESS_MAIN(TestDateFormat)
