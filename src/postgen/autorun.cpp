@@ -41,8 +41,7 @@ QString AutoRun::progressCaption() const
     if (isFinished() || next == Action::Pass)
         return QString();
     QString caption = m_captions.at(m_step) + QStringLiteral(" (")
-                      + QString::number(progressNumber()) + u'/' + QString::number(m_autoCount)
-                      + u')';
+        + QString::number(progressNumber()) + u'/' + QString::number(m_autoCount) + u')';
     if (next == Action::TakeClipboard)
         caption += QStringLiteral(" [Awaiting copy]");
     else if (next == Action::AskInput)

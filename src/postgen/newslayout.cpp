@@ -36,8 +36,8 @@ NewsLayout NewsLayout::compute(const QList<bool> &multiLine, const QList<int> &l
     layout.clientHeight = layout.okTop + clientBelowButtonTop;
     if (maxClientHeight > 0 && layout.clientHeight > maxClientHeight) {
         layout.scrolled = true;
-        layout.clientHeight = std::max(maxClientHeight,
-                                       headerHeight + buttonBandHeight + multiLineHeight);
+        layout.clientHeight
+            = std::max(maxClientHeight, headerHeight + buttonBandHeight + multiLineHeight);
         layout.okTop = layout.clientHeight - clientBelowButtonTop;
         layout.fieldWidth -= scrollBarWidth;
         layout.scrollTop = headerHeight;

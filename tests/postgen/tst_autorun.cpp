@@ -88,12 +88,18 @@ void tst_AutoRun::takenText_data()
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("taken");
 
-    QTest::newRow("spaces around trimmed") << "  abc  " << "abc";
-    QTest::newRow("only spaces is nothing") << "    " << "";
-    QTest::newRow("tabs stay") << "\tabc\t" << "\tabc\t";
-    QTest::newRow("line breaks stay") << "\r\nabc \r\n" << "\r\nabc \r\n";
-    QTest::newRow("inner spaces stay") << " a  b " << "a  b";
-    QTest::newRow("no text") << "" << "";
+    QTest::newRow("spaces around trimmed") << "  abc  "
+                                           << "abc";
+    QTest::newRow("only spaces is nothing") << "    "
+                                            << "";
+    QTest::newRow("tabs stay") << "\tabc\t"
+                               << "\tabc\t";
+    QTest::newRow("line breaks stay") << "\r\nabc \r\n"
+                                      << "\r\nabc \r\n";
+    QTest::newRow("inner spaces stay") << " a  b "
+                                       << "a  b";
+    QTest::newRow("no text") << ""
+                             << "";
 }
 
 void tst_AutoRun::takenText()

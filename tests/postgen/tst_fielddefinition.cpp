@@ -31,7 +31,8 @@ FieldDefinition definition(const QString &placeholder, const QString &caption, b
                            bool urlPrefix, qint16 autoKind, qint16 deriveKind,
                            const QString &source)
 {
-    return FieldDefinition{placeholder, caption, multiLine, urlPrefix, autoKind, deriveKind, source};
+    return FieldDefinition{placeholder, caption,    multiLine, urlPrefix,
+                           autoKind,    deriveKind, source};
 }
 
 void compare(const FieldDefinition &actual, const FieldDefinition &expected)
@@ -86,8 +87,8 @@ void tst_FieldDefinition::parseFailure_data()
 
     QTest::newRow("six values") << "%A%|A|0|0|0|0" << ErrorNumber::SubscriptOutOfRange;
     QTest::newRow("no separator") << "%A%" << ErrorNumber::SubscriptOutOfRange;
-    QTest::newRow("MultiLine neither flag nor number") << "%A%|A|yes|0|0|0|0"
-                                                       << ErrorNumber::TypeMismatch;
+    QTest::newRow("MultiLine neither flag nor number")
+        << "%A%|A|yes|0|0|0|0" << ErrorNumber::TypeMismatch;
     QTest::newRow("UrlPrefix empty") << "%A%|A|0||0|0|0" << ErrorNumber::TypeMismatch;
     QTest::newRow("AutoKind not a number") << "%A%|A|0|0|one|0|0" << ErrorNumber::TypeMismatch;
     QTest::newRow("AutoKind past 16 bits") << "%A%|A|0|0|32768|0|0" << ErrorNumber::Overflow;

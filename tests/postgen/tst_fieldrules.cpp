@@ -54,11 +54,16 @@ void tst_FieldRules::singleLineText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("CR LF removed, nothing in its place") << "one\r\ntwo\r\n" << "onetwo";
-    QTest::newRow("a lone LF stays") << "one\ntwo" << "one\ntwo";
-    QTest::newRow("a lone CR stays") << "one\rtwo" << "one\rtwo";
-    QTest::newRow("CR before CR LF keeps the first CR") << "a\r\r\nb" << "a\rb";
-    QTest::newRow("no break") << "plain" << "plain";
+    QTest::newRow("CR LF removed, nothing in its place") << "one\r\ntwo\r\n"
+                                                         << "onetwo";
+    QTest::newRow("a lone LF stays") << "one\ntwo"
+                                     << "one\ntwo";
+    QTest::newRow("a lone CR stays") << "one\rtwo"
+                                     << "one\rtwo";
+    QTest::newRow("CR before CR LF keeps the first CR") << "a\r\r\nb"
+                                                        << "a\rb";
+    QTest::newRow("no break") << "plain"
+                              << "plain";
 }
 
 void tst_FieldRules::singleLineText()
@@ -73,10 +78,14 @@ void tst_FieldRules::completedAddress_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("www completed") << "www" << "http://www";
-    QTest::newRow("capital WWW not completed") << "WWW" << "WWW";
-    QTest::newRow("www with more text not completed") << "www." << "www.";
-    QTest::newRow("www after a blank not completed") << " www" << " www";
+    QTest::newRow("www completed") << "www"
+                                   << "http://www";
+    QTest::newRow("capital WWW not completed") << "WWW"
+                                               << "WWW";
+    QTest::newRow("www with more text not completed") << "www."
+                                                      << "www.";
+    QTest::newRow("www after a blank not completed") << " www"
+                                                     << " www";
 }
 
 void tst_FieldRules::completedAddress()
@@ -91,12 +100,18 @@ void tst_FieldRules::capitalisedSiteName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("three letters all upper case") << "abc" << "ABC";
-    QTest::newRow("two letters all upper case") << "bb" << "BB";
-    QTest::newRow("four letters first upper case") << "abcd" << "Abcd";
-    QTest::newRow("the rest is left as it is") << "eXample" << "EXample";
-    QTest::newRow("empty stays empty") << "" << "";
-    QTest::newRow("non-ASCII letters too") << "été" << "ÉTÉ";
+    QTest::newRow("three letters all upper case") << "abc"
+                                                  << "ABC";
+    QTest::newRow("two letters all upper case") << "bb"
+                                                << "BB";
+    QTest::newRow("four letters first upper case") << "abcd"
+                                                   << "Abcd";
+    QTest::newRow("the rest is left as it is") << "eXample"
+                                               << "EXample";
+    QTest::newRow("empty stays empty") << ""
+                                       << "";
+    QTest::newRow("non-ASCII letters too") << "été"
+                                           << "ÉTÉ";
 }
 
 void tst_FieldRules::capitalisedSiteName()
@@ -113,20 +128,33 @@ void tst_FieldRules::derivations_data()
     QTest::addColumn<QString>("address");
 
     // The site-name and site-address fields hold "old" and "old/x" before the change.
-    QTest::newRow("http://www.NAME.TLD/PATH")
-        << "http://www.example.com/news/1" << "Example" << "http://www.example.com";
-    QTest::newRow("http://www.NAME.TLD/PATH, three letters")
-        << "http://www.abc.net/a" << "ABC" << "http://www.abc.net";
-    QTest::newRow("http://NAME.TLD") << "http://example.org" << "Example" << "";
-    QTest::newRow("http://SUB.NAME.TLD/") << "http://news.example.org/" << "News"
+    QTest::newRow("http://www.NAME.TLD/PATH") << "http://www.example.com/news/1"
+                                              << "Example"
+                                              << "http://www.example.com";
+    QTest::newRow("http://www.NAME.TLD/PATH, three letters") << "http://www.abc.net/a"
+                                                             << "ABC"
+                                                             << "http://www.abc.net";
+    QTest::newRow("http://NAME.TLD") << "http://example.org"
+                                     << "Example"
+                                     << "";
+    QTest::newRow("http://SUB.NAME.TLD/") << "http://news.example.org/"
+                                          << "News"
                                           << "http://news.example.org";
-    QTest::newRow("http://www.NAME") << "http://www.example" << "" << "";
-    QTest::newRow("http://www keeps the name, capitalised") << "http://www" << "OLD" << "";
-    QTest::newRow("NAME.TLD derives nothing") << "example.com" << "old" << "old/x";
-    QTest::newRow("dots in the path count after http://")
-        << "http://host/a.b.c" << "Host/a" << "http://host";
-    QTest::newRow("HTTP:// in capitals derives nothing") << "HTTP://www.a.com/" << "old"
-                                                          << "old/x";
+    QTest::newRow("http://www.NAME") << "http://www.example"
+                                     << ""
+                                     << "";
+    QTest::newRow("http://www keeps the name, capitalised") << "http://www"
+                                                            << "OLD"
+                                                            << "";
+    QTest::newRow("NAME.TLD derives nothing") << "example.com"
+                                              << "old"
+                                              << "old/x";
+    QTest::newRow("dots in the path count after http://") << "http://host/a.b.c"
+                                                          << "Host/a"
+                                                          << "http://host";
+    QTest::newRow("HTTP:// in capitals derives nothing") << "HTTP://www.a.com/"
+                                                         << "old"
+                                                         << "old/x";
 }
 
 void tst_FieldRules::derivations()
@@ -145,8 +173,10 @@ void tst_FieldRules::singleLineRuleRunsOnTheChangedField_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("pasted CR LF removed") << false << "first\r\nsecond" << "firstsecond";
-    QTest::newRow("lone LF kept") << false << "first\nsecond" << "first\nsecond";
+    QTest::newRow("pasted CR LF removed") << false << "first\r\nsecond"
+                                          << "firstsecond";
+    QTest::newRow("lone LF kept") << false << "first\nsecond"
+                                  << "first\nsecond";
     QTest::newRow("multi-line field keeps CR LF") << true << "first\r\nsecond"
                                                   << "first\r\nsecond";
 }
@@ -194,8 +224,9 @@ void tst_FieldRules::derivedChainFillsInTurn()
                                              field(false, false, 1, QStringLiteral("2"))};
     QStringList texts{QStringLiteral("http://www.quorvel.example/forum/"), QString(), QString()};
     QVERIFY(FieldRules::applyChange(definitions, texts, 0).isEmpty());
-    QCOMPARE(texts, (QStringList{"http://www.quorvel.example/forum/", "http://www.quorvel.example",
-                                 "Quorvel"}));
+    QCOMPARE(texts,
+             (QStringList{"http://www.quorvel.example/forum/", "http://www.quorvel.example",
+                          "Quorvel"}));
 }
 
 void tst_FieldRules::sourceZeroNeverMatches()
@@ -237,8 +268,9 @@ void tst_FieldRules::fieldDerivedFromItselfSettles()
     QStringList texts{QStringLiteral("http://").repeated(5000) + QStringLiteral("x.y"),
                       QStringLiteral("http://a/b/c")};
     QVERIFY(FieldRules::applyChange(definitions, texts, 0).isEmpty());
-    QCOMPARE(texts.at(0), QStringLiteral("Http://") + QStringLiteral("http://").repeated(4998)
-                              + QStringLiteral("x"));
+    QCOMPARE(texts.at(0),
+             QStringLiteral("Http://") + QStringLiteral("http://").repeated(4998)
+                 + QStringLiteral("x"));
     QVERIFY(FieldRules::applyChange(definitions, texts, 1).isEmpty());
     QCOMPARE(texts.at(1), QString());
 }

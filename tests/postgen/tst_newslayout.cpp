@@ -22,10 +22,10 @@ void tst_NewsLayout::stacksFieldsAndPlacesButtons_data()
     QTest::addColumn<QList<int>>("labelTops");
     QTest::addColumn<int>("okTop");
 
-    QTest::newRow("one single-line field") << QList<bool>{false} << QList<int>{35}
-                                           << QList<int>{35} << 68;
-    QTest::newRow("one multi-line field") << QList<bool>{true} << QList<int>{35} << QList<int>{35}
-                                          << 125;
+    QTest::newRow("one single-line field")
+        << QList<bool>{false} << QList<int>{35} << QList<int>{35} << 68;
+    QTest::newRow("one multi-line field")
+        << QList<bool>{true} << QList<int>{35} << QList<int>{35} << 125;
     QTest::newRow("three single-line fields")
         << QList<bool>{false, false, false} << QList<int>{35, 64, 93} << QList<int>{35, 66, 95}
         << 126;

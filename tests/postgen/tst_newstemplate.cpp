@@ -124,8 +124,7 @@ void tst_NewsTemplate::fill_data()
     QTest::newRow("an earlier placeholder in a later value stays")
         << "%A% %B%" << QStringList{"%A%", "%B%"} << QStringList{"a", "b%A%"} << "a b%A%";
     QTest::newRow("a placeholder inside a longer one, shorter first")
-        << "%URL% %URL2%" << QStringList{"%URL", "%URL2%"} << QStringList{"u", "v"}
-        << "u% u2%";
+        << "%URL% %URL2%" << QStringList{"%URL", "%URL2%"} << QStringList{"u", "v"} << "u% u2%";
     QTest::newRow("a placeholder inside a longer one, longer first")
         << "%URL% %URL2%" << QStringList{"%URL2%", "%URL"} << QStringList{"v", "u"} << "u% v";
     QTest::newRow("an empty placeholder replaces nothing")
@@ -133,8 +132,8 @@ void tst_NewsTemplate::fill_data()
     QTest::newRow("line breaks of a value are kept")
         << "[QUOTE]%Q%[/QUOTE]" << QStringList{"%Q%"} << QStringList{"a\r\nb"}
         << "[QUOTE]a\r\nb[/QUOTE]";
-    QTest::newRow("empty values") << "%A%|%B%" << QStringList{"%A%", "%B%"}
-                                  << QStringList{"", ""} << "|";
+    QTest::newRow("empty values") << "%A%|%B%" << QStringList{"%A%", "%B%"} << QStringList{"", ""}
+                                  << "|";
 }
 
 void tst_NewsTemplate::fill()
