@@ -1,0 +1,138 @@
+#include "app/draftfile.h"
+#include "foundation/wuxoerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestDraftFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveWritesThePostAndOneLineEnd()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("draft.txt"));
+        DraftFile::save(path, QStringLiteral("one\r\ntwo"));
+        QCOMPARE(readFile(path), QByteArray("one\r\ntwo\r\n"));
+        DraftFile::save(path, QStringLiteral("x"));
+        QCOMPARE(readFile(path), QByteArray("x\r\n"));
+    }
+
+    void aFailedSaveLeavesTheEarlierDraft()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + QStringLiteral("/draft.txt");
+        writeFile(path, "earlier\r\n");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly))
+            QSKIP("the folder stays writable (running as root)");
+
+        QVERIFY_THROWS_EXCEPTION(WuxoError, DraftFile::save(path, QStringLiteral("new")));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(readFile(path), QByteArray("earlier\r\n"));
+    }
+
+    void saveIntoAMissingFolderFails()
+    {
+        QTemporaryDir dir;
+        try {
+            DraftFile::save(dir.filePath(QStringLiteral("gone/draft.txt")), QStringLiteral("x"));
+            QFAIL("the save claimed success");
+        } catch (const WuxoError &error) {
+            QVERIFY(error.number() != 0);
+        }
+    }
+
+    void restore_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<qsizetype>>("snapshots");
+
+        QTest::newRow("lines joined by CR LF, one change each")
+            << QStringList{"one", "two", "three"} << "one\r\ntwo\r\nthree"
+            << QList<qsizetype>{3, 8, 15};
+        QTest::newRow("empty lines at the start are dropped")
+            << QStringList{"", "", "first", "second"} << "first\r\nsecond"
+            << QList<qsizetype>{5, 13};
+        QTest::newRow("empty lines inside and at the end stay")
+            << QStringList{"a", "", "b", "", ""} << "a\r\n\r\nb\r\n\r\n"
+            << QList<qsizetype>{1, 3, 6, 8, 10};
+        QTest::newRow("nothing but empty lines gives an empty post")
+            << QStringList{"", ""} << "" << QList<qsizetype>{};
+        QTest::newRow("no lines at all") << QStringList{} << "" << QList<qsizetype>{};
+    }
+
+    void restore()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, text);
+        QFETCH(QList<qsizetype>, snapshots);
+
+        const DraftFile::Restored restored = DraftFile::restore(lines);
+        QCOMPARE(restored.text, text);
+        QCOMPARE(restored.snapshots, snapshots);
+    }
+
+    void saveThenReadGivesThePostBack_data()
+    {
+        QTest::addColumn<QString>("post");
+        QTest::newRow("one line") << "Hello";
+        QTest::newRow("several lines") << "Hello\r\n\r\nworld";
+        QTest::newRow("trailing empty lines") << "Hello\r\n\r\n\r\n";
+        QTest::newRow("non-ASCII text") << QStringLiteral("Grüße – «ok» ✓");
+    }
+
+    void saveThenReadGivesThePostBack()
+    {
+        QFETCH(QString, post);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("draft.txt"));
+        DraftFile::save(path, post);
+        QCOMPARE(DraftFile::read(path).text, post);
+    }
+
+    void readAcceptsEveryLineEnd()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("draft.txt"));
+        writeFile(path, "a\rb\r\nc\nd");
+        QCOMPARE(DraftFile::read(path).text, QStringLiteral("a\r\nb\r\nc\r\nd"));
+    }
+
+    void readingAMissingDraftFails()
+    {
+        QTemporaryDir dir;
+        try {
+            DraftFile::read(dir.filePath(QStringLiteral("draft.txt")));
+            QFAIL("a missing draft was read");
+        } catch (const WuxoError &error) {
+            QCOMPARE(error.number(), 53);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDraftFile)
+#include "tst_draftfile.moc"
