@@ -29,8 +29,7 @@ QLabel *plainLabel(const QString &text, QWidget *parent, const QString &name)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent)
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Wuxo"));
@@ -43,8 +42,8 @@ frmAbout::frmAbout(QWidget *parent)
     Picture1->setPixmap(QPixmap(AppIcon::smallImagePath()));
     Picture1->setFixedSize(32, 32);
 
-    auto *lblProductName = plainLabel(QStringLiteral("Quorvel Wuxo"), this,
-                                      QStringLiteral("lblProductName"));
+    auto *lblProductName
+        = plainLabel(QStringLiteral("Quorvel Wuxo"), this, QStringLiteral("lblProductName"));
     QFont productFont = lblProductName->font();
     productFont.setBold(true);
     productFont.setPointSizeF(productFont.pointSizeF() * 1.25);
@@ -110,8 +109,8 @@ frmAbout::frmAbout(QWidget *parent)
 
 void frmAbout::Form_Load()
 {
-    lblVersion->setText(lblVersion->text().replace(QStringLiteral("<ProductVersion>"),
-                                                   HelpTargets::versionText()));
+    lblVersion->setText(
+        lblVersion->text().replace(QStringLiteral("<ProductVersion>"), HelpTargets::versionText()));
     lblVersion->setAccessibleName(lblVersion->text());
 }
 
@@ -119,8 +118,7 @@ void frmAbout::lblHyperlink_Click(int index)
 {
     // Whatever the desktop makes of a link, the About box goes on as it was.
     try {
-        HelpTargets::openWithVerb(index == 0 ? HelpTargets::emailAbout()
-                                             : lblHyperlink[1]->text());
+        HelpTargets::openWithVerb(index == 0 ? HelpTargets::emailAbout() : lblHyperlink[1]->text());
     } catch (...) {
     }
 }

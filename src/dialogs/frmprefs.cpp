@@ -50,9 +50,7 @@ Control *named(Control *control, const char *name, const QString &accessibleName
 
 } // namespace
 
-frmPrefs::frmPrefs(QWidget *mainWindow)
-    : QDialog(mainWindow)
-    , m_mainWindow(mainWindow)
+frmPrefs::frmPrefs(QWidget *mainWindow) : QDialog(mainWindow), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmPrefs"));
     setWindowTitle(QStringLiteral("Preferences"));
@@ -73,7 +71,7 @@ void frmPrefs::buildControls()
     headerFont.setBold(true);
 
     auto *picContainer = named(new SkinPanel(this), "picContainer", QStringLiteral("Preferences"),
-                         "SkinBackgroundB");
+                               "SkinBackgroundB");
     picContainer->setGeometry(-1, -1, 5115 / PrefsFile::twipsPerPixel,
                               4305 / PrefsFile::twipsPerPixel);
     picContainer->setBackColor(surfaceColor);
@@ -87,16 +85,15 @@ void frmPrefs::buildControls()
         place(bar, 0, top, 5085, 390);
     };
     const auto caption = [&](int index, const QString &text, int left, int top, int width) {
-        auto *label = named(new SkinLabel(text, picContainer),
-                            qPrintable(QStringLiteral("lblCaption_%1").arg(index)), text,
-                            "SkinHeaderF");
+        auto *label
+            = named(new SkinLabel(text, picContainer),
+                    qPrintable(QStringLiteral("lblCaption_%1").arg(index)), text, "SkinHeaderF");
         label->setFont(headerFont);
         label->setForeColor(headerTextColor);
         placeLabel(label, left, top, width, 195);
     };
     const auto option = [&](FlagCheckBox *&box, const char *boxName, const char *labelName,
-                            const QString &text, int left, int top, int labelLeft,
-                            int labelWidth) {
+                            const QString &text, int left, int top, int labelLeft, int labelWidth) {
         box = named(new FlagCheckBox(picContainer), boxName, text, "SkinBackground");
         QPalette colors = box->palette();
         colors.setColor(QPalette::Window, OleColor::toQColor(surfaceColor));
@@ -108,12 +105,12 @@ void frmPrefs::buildControls()
         FlagCheckBox *toggled = box;
         connect(label, &ClickLabel::clicked, this, [toggled] { toggled->toggleFlag(); });
     };
-    const auto sample = [&](ColorSample *&into, const char *name, const QString &text, int left,
-                            int top) {
-        into = named(new ColorSample(text, picContainer), name,
-                     QStringLiteral("%1 colours").arg(text));
-        place(into, left, top, 1275, 285);
-    };
+    const auto sample
+        = [&](ColorSample *&into, const char *name, const QString &text, int left, int top) {
+              into = named(new ColorSample(text, picContainer), name,
+                           QStringLiteral("%1 colours").arg(text));
+              place(into, left, top, 1275, 285);
+          };
     const auto colorButton = [&](const char *name, const QString &text, int left, int top,
                                  qint32 SkinColors::*color, const QString &sampleText) {
         const bool background = text == u'B';
@@ -138,8 +135,8 @@ void frmPrefs::buildControls()
     caption(0, QStringLiteral("Copy Post"), 60, 90, 960);
     option(chkCopyMinimize, "chkCopyMinimize", "lblCopyMinimize", QStringLiteral("Minimize Wuxo"),
            120, 510, 360, 1170);
-    option(chkCopyRemove, "chkCopyRemove", "lblCopyRemove",
-           QStringLiteral("Remove 3+ line breaks"), 2175, 510, 2430, 2010);
+    option(chkCopyRemove, "chkCopyRemove", "lblCopyRemove", QStringLiteral("Remove 3+ line breaks"),
+           2175, 510, 2430, 2010);
     option(chkCopyGotoURL, "chkCopyGotoURL", "lblCopyGotoURL", QStringLiteral("Open URL #2"), 120,
            855, 360, 1140);
     header(2, 1200);
@@ -169,8 +166,8 @@ void frmPrefs::buildControls()
     sample(txtColButtonArea, "txtColButtonArea", buttonArea, 2205, 2970);
     colorButton("cmdColButtonArea", QStringLiteral("B"), 3495, 2970, &SkinColors::SkinButtonB,
                 buttonArea);
-    auto *cmdColDefault = commandButton("cmdColDefault", QStringLiteral("Default"), 4035, 2970,
-                                        915, "SkinBackgroundB", surfaceColor);
+    auto *cmdColDefault = commandButton("cmdColDefault", QStringLiteral("Default"), 4035, 2970, 915,
+                                        "SkinBackgroundB", surfaceColor);
     sample(txtColTextArea, "txtColTextArea", textArea, 120, 3375);
     colorButton("cmdColTextArea", QStringLiteral("B"), 1410, 3375, &SkinColors::SkinTextAreaB,
                 textArea);
@@ -233,8 +230,8 @@ void frmPrefs::showSamples()
 
 qint32 frmPrefs::PickColor(qint32 initial)
 {
-    const QColor start = OleColor::isValid(initial) ? OleColor::toQColor(initial)
-                                                    : QColor(Qt::black);
+    const QColor start
+        = OleColor::isValid(initial) ? OleColor::toQColor(initial) : QColor(Qt::black);
     const std::optional<QColor> picked = Platform::prompts().pickColor(start, m_customColors);
     if (!picked || !picked->isValid())
         return initial;

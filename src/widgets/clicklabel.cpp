@@ -2,10 +2,7 @@
 
 #include <QMouseEvent>
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent)
-    : SkinLabel(text, parent)
-{
-}
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : SkinLabel(text, parent) { }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {

@@ -13,8 +13,7 @@ QColor shown(qint32 value)
 
 } // namespace
 
-ColorSample::ColorSample(const QString &text, QWidget *parent)
-    : QLineEdit(text, parent)
+ColorSample::ColorSample(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
@@ -36,7 +35,8 @@ void ColorSample::setForeColor(qint32 value)
 void ColorSample::refresh()
 {
     QPalette colors = palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colors.setColor(group, QPalette::Base, shown(m_back));
         colors.setColor(group, QPalette::Text, shown(m_fore));
     }

@@ -1,9 +1,6 @@
 #include "flagcheckbox.h"
 
-FlagCheckBox::FlagCheckBox(QWidget *parent)
-    : QCheckBox(parent)
-{
-}
+FlagCheckBox::FlagCheckBox(QWidget *parent) : QCheckBox(parent) { }
 
 qint32 FlagCheckBox::flag() const
 {

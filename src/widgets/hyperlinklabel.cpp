@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-HyperlinkLabel::HyperlinkLabel(const QString &text, QWidget *parent)
-    : ClickLabel(text, parent)
+HyperlinkLabel::HyperlinkLabel(const QString &text, QWidget *parent) : ClickLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
     setForeColor(linkColor);

@@ -18,10 +18,7 @@ namespace {
 class WatchingShell : public RecordingShell
 {
 public:
-    explicit WatchingShell(const QWidget *box)
-        : m_box(box)
-    {
-    }
+    explicit WatchingShell(const QWidget *box) : m_box(box) { }
     void open(const QString &target, const QString &verb, const QString &parameters,
               const QString &workingFolder) override
     {
@@ -56,8 +53,7 @@ class TestFrmAbout : public QObject
 private:
     std::unique_ptr<TestDataFolder> m_folder;
 
-    template<typename Control>
-    static Control *control(const frmAbout &box, const char *name)
+    template<typename Control> static Control *control(const frmAbout &box, const char *name)
     {
         return box.findChild<Control *>(QLatin1String(name));
     }

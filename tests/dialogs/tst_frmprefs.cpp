@@ -109,8 +109,7 @@ private:
     SkinPanel *m_mainSurface = nullptr;
     std::unique_ptr<ScriptedPrompts> m_prompts;
 
-    template<typename Control>
-    static Control *control(const frmPrefs &dialog, const char *name)
+    template<typename Control> static Control *control(const frmPrefs &dialog, const char *name)
     {
         return dialog.findChild<Control *>(QLatin1String(name));
     }
@@ -165,44 +164,46 @@ private slots:
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QVariant>("tag");
         const QVariant none;
-        const auto tag = [](const char *role) { return QVariant(QString::fromLatin1(role)); };
+        const auto tag = [](const char *role) {
+            return QVariant(QString::fromLatin1(role));
+        };
 
         QTest::newRow("surface overlaps the client area by a pixel")
-            << "picContainer" << QRect(-1, -1, 341, 287) << "" << "" << tag("SkinBackgroundB");
-        QTest::newRow("first header bar") << "shpHeaders_0" << QRect(0, 0, 339, 26) << "" << ""
-                                          << tag("SkinHeader");
-        QTest::newRow("skin header label")
-            << "lblCaption_1" << QRect(5, 142, 62, 13) << "Wuxo Skin" << "" << tag("SkinHeaderF");
-        QTest::newRow("check box names no role")
-            << "chkCopyRemove" << QRect(145, 34, 13, 13) << "" << "" << tag("SkinBackground");
-        QTest::newRow("option label") << "lblCopyRemove" << QRect(162, 34, 134, 13)
-                                      << "Remove 3+ line breaks" << "" << tag("SkinBackgroundF");
+            << "picContainer" << QRect(-1, -1, 341, 287) << ""
+            << "" << tag("SkinBackgroundB");
+        QTest::newRow("first header bar") << "shpHeaders_0" << QRect(0, 0, 339, 26) << ""
+                                          << "" << tag("SkinHeader");
+        QTest::newRow("skin header label") << "lblCaption_1" << QRect(5, 142, 62, 13) << "Wuxo Skin"
+                                           << "" << tag("SkinHeaderF");
+        QTest::newRow("check box names no role") << "chkCopyRemove" << QRect(145, 34, 13, 13) << ""
+                                                 << "" << tag("SkinBackground");
+        QTest::newRow("option label")
+            << "lblCopyRemove" << QRect(162, 34, 134, 13) << "Remove 3+ line breaks"
+            << "" << tag("SkinBackgroundF");
         QTest::newRow("browser option label")
-            << "lblPreviewBrowser" << QRect(24, 114, 133, 13) << "Use integrated browser" << ""
-            << tag("SkinBackgroundF");
+            << "lblPreviewBrowser" << QRect(24, 114, 133, 13) << "Use integrated browser"
+            << "" << tag("SkinBackgroundF");
         QTest::newRow("sample without a tag")
-            << "txtColButtonArea" << QRect(147, 198, 85, 19) << "Button Area" << "" << none;
-        QTest::newRow("line sample") << "txtColOutline" << QRect(147, 225, 85, 19) << "Line" << ""
-                                     << none;
-        QTest::newRow("background button")
-            << "cmdColHeader" << QRect(94, 198, 18, 19) << "B" << "Choose background color"
-            << tag("SkinBackgroundB");
-        QTest::newRow("foreground button")
-            << "cmdColTextArea2" << QRect(113, 225, 18, 19) << "F" << "Choose foreground color"
-            << tag("SkinBackgroundB");
-        QTest::newRow("outline button")
-            << "cmdColOutline" << QRect(233, 225, 18, 19) << "F" << "Choose foreground color"
-            << tag("SkinBackgroundB");
-        QTest::newRow("Test") << "cmdColTest" << QRect(269, 170, 61, 22) << "Test" << ""
-                              << tag("SkinBackgroundB");
-        QTest::newRow("Default") << "cmdColDefault" << QRect(269, 198, 61, 22) << "Default" << ""
-                                 << tag("SkinBackgroundB");
-        QTest::newRow("button area") << "shpButtons" << QRect(0, 255, 339, 30) << "" << ""
-                                     << tag("SkinButton");
-        QTest::newRow("OK") << "cmdOK" << QRect(87, 259, 80, 22) << "OK" << ""
-                            << tag("SkinButtonB");
-        QTest::newRow("Cancel") << "cmdCancel" << QRect(172, 259, 80, 22) << "Cancel" << ""
-                                << tag("SkinButtonB");
+            << "txtColButtonArea" << QRect(147, 198, 85, 19) << "Button Area"
+            << "" << none;
+        QTest::newRow("line sample") << "txtColOutline" << QRect(147, 225, 85, 19) << "Line"
+                                     << "" << none;
+        QTest::newRow("background button") << "cmdColHeader" << QRect(94, 198, 18, 19) << "B"
+                                           << "Choose background color" << tag("SkinBackgroundB");
+        QTest::newRow("foreground button") << "cmdColTextArea2" << QRect(113, 225, 18, 19) << "F"
+                                           << "Choose foreground color" << tag("SkinBackgroundB");
+        QTest::newRow("outline button") << "cmdColOutline" << QRect(233, 225, 18, 19) << "F"
+                                        << "Choose foreground color" << tag("SkinBackgroundB");
+        QTest::newRow("Test") << "cmdColTest" << QRect(269, 170, 61, 22) << "Test"
+                              << "" << tag("SkinBackgroundB");
+        QTest::newRow("Default") << "cmdColDefault" << QRect(269, 198, 61, 22) << "Default"
+                                 << "" << tag("SkinBackgroundB");
+        QTest::newRow("button area") << "shpButtons" << QRect(0, 255, 339, 30) << ""
+                                     << "" << tag("SkinButton");
+        QTest::newRow("OK") << "cmdOK" << QRect(87, 259, 80, 22) << "OK"
+                            << "" << tag("SkinButtonB");
+        QTest::newRow("Cancel") << "cmdCancel" << QRect(172, 259, 80, 22) << "Cancel"
+                                << "" << tag("SkinButtonB");
     }
 
     void controls()
@@ -273,8 +274,7 @@ private slots:
                  c.SkinOutlineF);
         QCOMPARE(colorProperty(control<QWidget>(dialog, "lblCaption_0"), "ForeColor"),
                  c.SkinHeaderF);
-        QCOMPARE(colorProperty(control<QWidget>(dialog, "cmdCancel"), "BackColor"),
-                 c.SkinButtonB);
+        QCOMPARE(colorProperty(control<QWidget>(dialog, "cmdCancel"), "BackColor"), c.SkinButtonB);
         QCOMPARE(windowColor(control<QWidget>(dialog, "chkPreviewBrowser")),
                  OleColor::toQColor(0x00F7F2EE));
 
@@ -314,11 +314,14 @@ private slots:
 
         QTest::newRow("0 shows clear") << 0 << Qt::Unchecked << "" << 0 << 0;
         QTest::newRow("1 shows ticked") << 1 << Qt::Checked << "" << 0 << 1;
-        QTest::newRow("2 shows greyed and OK keeps it") << 2 << Qt::PartiallyChecked << "" << 0 << 2;
+        QTest::newRow("2 shows greyed and OK keeps it")
+            << 2 << Qt::PartiallyChecked << "" << 0 << 2;
         QTest::newRow("7 shows clear and OK stores 0") << 7 << Qt::Unchecked << "" << 0 << 0;
         QTest::newRow("-1 shows clear and OK stores 0") << -1 << Qt::Unchecked << "" << 0 << 0;
-        QTest::newRow("label ticks a clear box") << 0 << Qt::Unchecked << "lblCopyGotoURL" << 1 << 1;
-        QTest::newRow("label clears a ticked box") << 1 << Qt::Checked << "lblCopyGotoURL" << 1 << 0;
+        QTest::newRow("label ticks a clear box")
+            << 0 << Qt::Unchecked << "lblCopyGotoURL" << 1 << 1;
+        QTest::newRow("label clears a ticked box")
+            << 1 << Qt::Checked << "lblCopyGotoURL" << 1 << 0;
         QTest::newRow("label clears a greyed box")
             << 2 << Qt::PartiallyChecked << "lblCopyGotoURL" << 1 << 0;
         QTest::newRow("label twice returns the box to where it was")
@@ -327,8 +330,8 @@ private slots:
             << 2 << Qt::PartiallyChecked << "lblCopyGotoURL" << 2 << 1;
         QTest::newRow("box itself clears when greyed")
             << 2 << Qt::PartiallyChecked << "chkCopyGotoURL" << 1 << 0;
-        QTest::newRow("box itself ticks when clear") << 7 << Qt::Unchecked << "chkCopyGotoURL" << 1
-                                                     << 1;
+        QTest::newRow("box itself ticks when clear")
+            << 7 << Qt::Unchecked << "chkCopyGotoURL" << 1 << 1;
     }
 
     void flags()
@@ -357,10 +360,14 @@ private slots:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("key");
-        QTest::newRow("Minimize Wuxo") << "lblCopyMinimize" << "CopyMinimize";
-        QTest::newRow("Open URL #2") << "lblCopyGotoURL" << "CopyGotoURL";
-        QTest::newRow("Remove 3+ line breaks") << "lblCopyRemove" << "CopyRemoveBreaks";
-        QTest::newRow("Use integrated browser") << "lblPreviewBrowser" << "PreviewIntegrated";
+        QTest::newRow("Minimize Wuxo") << "lblCopyMinimize"
+                                       << "CopyMinimize";
+        QTest::newRow("Open URL #2") << "lblCopyGotoURL"
+                                     << "CopyGotoURL";
+        QTest::newRow("Remove 3+ line breaks") << "lblCopyRemove"
+                                               << "CopyRemoveBreaks";
+        QTest::newRow("Use integrated browser") << "lblPreviewBrowser"
+                                                << "PreviewIntegrated";
     }
 
     void eachLabelTogglesItsOwnBox()
@@ -377,7 +384,7 @@ private slots:
         for (const char *flag :
              {"CopyMinimize", "CopyGotoURL", "CopyRemoveBreaks", "PreviewIntegrated"}) {
             const QByteArray line = QByteArray("\r\n") + flag + '='
-                                    + (key == QLatin1String(flag) ? "1" : "0") + "\r\n";
+                + (key == QLatin1String(flag) ? "1" : "0") + "\r\n";
             QVERIFY2(file.contains(line), flag);
         }
     }
@@ -393,35 +400,57 @@ private slots:
         QTest::addColumn<qint32>("expected");
 
         const QColor cancel;
-        QTest::newRow("Main B") << "cmdColBackground" << "SkinBackgroundB" << "txtColBackground"
+        QTest::newRow("Main B") << "cmdColBackground"
+                                << "SkinBackgroundB"
+                                << "txtColBackground"
                                 << "BackColor" << 0x00112233 << QColor(10, 20, 30) << 0x001E140A;
         QTest::newRow("Main F from a desktop colour")
-            << "cmdColBackground2" << "SkinBackgroundF" << "txtColBackground" << "ForeColor"
-            << qint32(0x80000012u) << QColor(1, 2, 3) << 0x00030201;
+            << "cmdColBackground2"
+            << "SkinBackgroundF"
+            << "txtColBackground"
+            << "ForeColor" << qint32(0x80000012u) << QColor(1, 2, 3) << 0x00030201;
         QTest::newRow("Header B also colours the Line sample")
-            << "cmdColHeader" << "SkinHeaderB" << "txtColHeader" << "BackColor" << 0x00445566
-            << QColor(255, 0, 0) << 0x000000FF;
-        QTest::newRow("Header F") << "cmdColHeader2" << "SkinHeaderF" << "txtColHeader"
+            << "cmdColHeader"
+            << "SkinHeaderB"
+            << "txtColHeader"
+            << "BackColor" << 0x00445566 << QColor(255, 0, 0) << 0x000000FF;
+        QTest::newRow("Header F") << "cmdColHeader2"
+                                  << "SkinHeaderF"
+                                  << "txtColHeader"
                                   << "ForeColor" << 0 << QColor(0, 0, 255) << 0x00FF0000;
-        QTest::newRow("Button Area B") << "cmdColButtonArea" << "SkinButtonB" << "txtColButtonArea"
-                                       << "BackColor" << 0x00EDD0BC << QColor(0, 128, 0)
-                                       << 0x00008000;
+        QTest::newRow("Button Area B")
+            << "cmdColButtonArea"
+            << "SkinButtonB"
+            << "txtColButtonArea"
+            << "BackColor" << 0x00EDD0BC << QColor(0, 128, 0) << 0x00008000;
         QTest::newRow("Text Area B from a desktop colour")
-            << "cmdColTextArea" << "SkinTextAreaB" << "txtColTextArea" << "BackColor"
-            << qint32(0x80000005u) << QColor(200, 201, 202) << 0x00CAC9C8;
-        QTest::newRow("Text Area F") << "cmdColTextArea2" << "SkinTextAreaF" << "txtColTextArea"
+            << "cmdColTextArea"
+            << "SkinTextAreaB"
+            << "txtColTextArea"
+            << "BackColor" << qint32(0x80000005u) << QColor(200, 201, 202) << 0x00CAC9C8;
+        QTest::newRow("Text Area F") << "cmdColTextArea2"
+                                     << "SkinTextAreaF"
+                                     << "txtColTextArea"
                                      << "ForeColor" << 0x00000001 << QColor(9, 9, 9) << 0x00090909;
-        QTest::newRow("Line F") << "cmdColOutline" << "SkinOutlineF" << "txtColOutline"
+        QTest::newRow("Line F") << "cmdColOutline"
+                                << "SkinOutlineF"
+                                << "txtColOutline"
                                 << "ForeColor" << 0x00FFFFFF << QColor(1, 1, 1) << 0x00010101;
         QTest::newRow("cancel keeps a desktop colour exactly")
-            << "cmdColTextArea" << "SkinTextAreaB" << "txtColTextArea" << "BackColor"
-            << qint32(0x80000005u) << cancel << qint32(0x80000005u);
+            << "cmdColTextArea"
+            << "SkinTextAreaB"
+            << "txtColTextArea"
+            << "BackColor" << qint32(0x80000005u) << cancel << qint32(0x80000005u);
         QTest::newRow("cancel keeps the button-text colour exactly")
-            << "cmdColBackground2" << "SkinBackgroundF" << "txtColBackground" << "ForeColor"
-            << qint32(0x80000012u) << cancel << qint32(0x80000012u);
-        QTest::newRow("cancel keeps an RGB colour") << "cmdColHeader" << "SkinHeaderB"
-                                                    << "txtColHeader" << "BackColor" << 0x00445566
-                                                    << cancel << 0x00445566;
+            << "cmdColBackground2"
+            << "SkinBackgroundF"
+            << "txtColBackground"
+            << "ForeColor" << qint32(0x80000012u) << cancel << qint32(0x80000012u);
+        QTest::newRow("cancel keeps an RGB colour")
+            << "cmdColHeader"
+            << "SkinHeaderB"
+            << "txtColHeader"
+            << "BackColor" << 0x00445566 << cancel << 0x00445566;
     }
 
     void colorButtons()
@@ -453,8 +482,9 @@ private slots:
         Preferences after = before;
         colorNamed(after.colors, key) = expected;
         QCOMPARE(prefs(), after);
-        QVERIFY(m_folder->read(QStringLiteral("prefs.txt"))
-                    .contains(("\r\n" + key + '=' + QString::number(expected) + "\r\n").toLatin1()));
+        QVERIFY(
+            m_folder->read(QStringLiteral("prefs.txt"))
+                .contains(("\r\n" + key + '=' + QString::number(expected) + "\r\n").toLatin1()));
     }
 
     void defaultThenOkWritesTheBuiltInColours()
@@ -600,7 +630,8 @@ private slots:
         click(dialog, "cmdOK");
         QVERIFY(dialog.isHidden());
         QCOMPARE(prefs().colors.SkinHeaderB, 0x01000000);
-        QVERIFY(m_folder->read(QStringLiteral("prefs.txt")).contains("\r\nSkinHeaderB=16777216\r\n"));
+        QVERIFY(
+            m_folder->read(QStringLiteral("prefs.txt")).contains("\r\nSkinHeaderB=16777216\r\n"));
     }
 };
 
