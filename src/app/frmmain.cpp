@@ -1,0 +1,285 @@
+#include "frmmain.h"
+
+#include "app/draftfile.h"
+#include "app/postedit.h"
+#include "foundation/clsinifile.h"
+#include "foundation/datafolder.h"
+#include "foundation/errorreport.h"
+#include "foundation/platform.h"
+#include "foundation/preferences.h"
+#include "foundation/skin.h"
+#include "widgets/skinwidgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Wuxo");
+
+// Logical pixels the window system accepts for a window side.
+constexpr double largestSide = 32767;
+
+int twipsToPixels(float twips)
+{
+    const double pixels = double(twips) / PrefsFile::twipsPerPixel;
+    if (std::isnan(pixels) || pixels < 0)
+        throw WuxoError(ErrorNumber::InvalidPropertyValue);
+    if (pixels > largestSide)
+        throw WuxoError(ErrorNumber::Overflow);
+    return int(std::lround(pixels));
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent)
+    , m_geometry(MainGeometry::design())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(PrefsFile::productCaption());
+    buildControls();
+    buildMenus();
+    connectControls();
+    applyGeometry();
+    const WindowSize designSize;
+    setOuterSizeTwips(designSize.width, designSize.height);
+    Form_Load();
+    if (!m_refused)
+        qApp->installEventFilter(this);
+}
+
+frmMain::~frmMain() = default;
+
+EditorText frmMain::post() const
+{
+    return EditorText(txtPost);
+}
+
+void frmMain::Form_Load()
+{
+    try {
+        if (!Platform::instanceLock().tryAcquire()) {
+            Platform::prompts().messageBox(
+                applicationTitle + QStringLiteral(" is already running. Please close the other "
+                                                  "instance before starting ")
+                    + applicationTitle + QStringLiteral(" again."),
+                applicationTitle + QStringLiteral(" Error"), MessageIcon::Exclamation,
+                MessageButtons::Ok);
+            m_refused = true;
+            return;
+        }
+        DataFolder::ensure();
+        objPrefs().setFile(DataFolder::filePath(QStringLiteral("prefs.txt")));
+
+        cmbFont->setCurrentIndex(0);
+        cmbSize->setCurrentIndex(0);
+        cmbColor->setCurrentIndex(0);
+        m_history.reset();
+
+        applyBranding();
+        const WindowSize size = PrefsFile::readVisual(objPrefs());
+        setOuterSizeTwips(size.width, size.height);
+        readPreferences();
+        ApplySkin(this);
+
+        buildUserMenu(QStringLiteral("insert.txt"), mnuInsert, mnuInsertUser,
+                      &frmMain::mnuInsertUser_Click);
+        buildUserMenu(QStringLiteral("web.txt"), mnuWeb, mnuWebURL, &frmMain::mnuWebURL_Click);
+
+        m_postChanged = false;
+        if (FileExists(DraftFile::path()))
+            mnuFileLoadDraft->setEnabled(true);
+    } catch (const WuxoError &error) {
+        ReportError(QStringLiteral("Main.Load"), error);
+    } catch (const std::bad_alloc &) {
+        ReportError(QStringLiteral("Main.Load"), WuxoError(ErrorNumber::OutOfMemory));
+    }
+}
+
+void frmMain::applyBranding()
+{
+    const Branding branding = PrefsFile::readBranding(objPrefs());
+    m_appCaption = branding.caption;
+    setWindowTitle(m_appCaption);
+    if (branding.disablePostGen) {
+        mnuFileNewsAuto->setVisible(false);
+        mnuFileNewsManual->setVisible(false);
+        mnuFileLine3->setVisible(false);
+        cmdNewsAuto->hide();
+        cmdNewsManual->hide();
+        Line1->hide();
+        lblHeaders[2]->hide();
+    }
+    if (branding.disablePrefs) {
+        mnuFilePrefs->setVisible(false);
+        mnuFileLine1->setVisible(false);
+    }
+    if (branding.disableAdvanced) {
+        mnuFileAdv->menuAction()->setVisible(false);
+        mnuFileLine2->setVisible(false);
+    }
+}
+
+void frmMain::readPreferences()
+{
+    // A colour missing from the file keeps the colour the control was designed with.
+    Preferences defaults;
+    SkinColors &colors = defaults.colors;
+    colors.SkinBackgroundB = picContainer->backColor();
+    colors.SkinBackgroundF = picContainer->foreColor();
+    colors.SkinHeaderB = shpHeaders[0]->backColor();
+    colors.SkinHeaderF = lblHeaders[0]->foreColor();
+    colors.SkinOutlineF = shpHeaders[0]->borderColor();
+    colors.SkinButtonB = shpButtons->backColor();
+    colors.SkinTextAreaB = txtPost->backColor();
+    colors.SkinTextAreaF = txtPost->foreColor();
+    prefs() = defaults;
+    PrefsFile::readPreferences(objPrefs(), prefs());
+}
+
+QSizeF frmMain::outerSizeTwips() const
+{
+    const QSize outer = frameGeometry().size();
+    return QSizeF(outer.width(), outer.height()) * PrefsFile::twipsPerPixel;
+}
+
+void frmMain::setOuterSizeTwips(float width, float height)
+{
+    const int pixelWidth = twipsToPixels(width);
+    const int pixelHeight = twipsToPixels(height);
+    m_outerSize = QSize(pixelWidth, pixelHeight);
+    m_outerSizePending = true;
+    resizeToOuterSize();
+}
+
+void frmMain::resizeToOuterSize()
+{
+    // The frame is known only once the desktop has framed the shown window.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(m_outerSize - frame);
+    if (isVisible() && !frame.isNull() && m_outerSizePending) {
+        m_outerSizePending = false;
+        centreOnScreen();
+    }
+}
+
+void frmMain::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    if (post().isEmpty() || !m_postChanged)
+        return true;
+    const MessageAnswer answer = Platform::prompts().messageBox(
+        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
+        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    if (answer == MessageAnswer::Yes) {
+        // A draft that could not be saved keeps the window open: the post is not lost.
+        if (!mnuFileSaveDraft_Click())
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+void frmMain::Form_Unload()
+{
+    if (!isMinimized()) {
+        const QSizeF outer = outerSizeTwips();
+        PrefsFile::writeVisual(objPrefs(), WindowSize{float(outer.width()), float(outer.height())});
+    }
+    if (mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
+        closeAutoRun();
+    qApp->removeEventFilter(this);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_refused) {
+        event->accept();
+        return;
+    }
+    // Saving in answer to the close question lets events run; a second close
+    // request meanwhile waits for the first.
+    if (m_closing || !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    Form_Unload();
+    m_closing = false;
+    event->accept();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    if (!m_centred && !event->spontaneous()) {
+        m_centred = true;
+        centreOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::moveEvent(QMoveEvent *event)
+{
+    if (m_outerSizePending && isVisible()
+        && !(frameGeometry().size() - geometry().size()).isNull())
+        resizeToOuterSize();
+    QMainWindow::moveEvent(event);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
+        && static_cast<QWidget *>(watched)->window() == this) {
+        mnuHelpReadMe_Click();
+        return true;
+    }
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const QWidget *client = centralWidget();
+    m_geometry = MainLayout::resized(m_geometry, client->width(), client->height());
+    applyGeometry();
+}
+
+void frmMain::applyGeometry()
+{
+    picContainer->setGeometry(m_geometry.picContainer);
+    shpHeaders[0]->setGeometry(m_geometry.shpHeaders0);
+    shpHeaders[1]->setGeometry(m_geometry.shpHeaders1);
+    shpButtons->setGeometry(m_geometry.shpButtons);
+    txtPost->setGeometry(m_geometry.txtPost);
+    WebBrowser->setGeometry(m_geometry.webBrowser);
+    cmdCopy->setGeometry(m_geometry.cmdCopy);
+    cmdPreview->setGeometry(m_geometry.cmdPreview);
+}

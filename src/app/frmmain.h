@@ -1,0 +1,236 @@
+#pragma once
+
+#include "app/edithistory.h"
+#include "app/mainlayout.h"
+#include "widgets/editortext.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+
+class PostEdit;
+class QAction;
+class QComboBox;
+class QMenu;
+class SkinButton;
+class SkinLabel;
+class SkinLine;
+class SkinPanel;
+class SkinShape;
+struct UserMenuEntry;
+
+// The main window: the post editor with its formatting commands, the Edit menu
+// and history, drafts, the user's Insert and Web menus and the doors to the
+// other windows. It owns the post, its history and the unsaved-changes flag.
+// Controls are public under their design names, for the commands built elsewhere.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Builds the window and runs its start-up; a refused second instance ends
+    // here with the window never to be shown.
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    bool refusedSecondInstance() const { return m_refused; }
+
+    // The post, in its own terms (CR LF breaks, a break counts two in positions).
+    EditorText post() const;
+    bool blnPostChanged() const { return m_postChanged; }
+    void setBlnPostChanged(bool changed) { m_postChanged = changed; }
+    QString strAppCaption() const { return m_appCaption; }
+    const EditHistory &history() const { return m_history; }
+
+    // The value behind Web entry `index` (mnuWebURL(index)); WuxoError 9 when
+    // there is no such entry. Entry 0 always exists, with an empty value until
+    // web.txt gives it one.
+    QString webEntryValue(int index) const;
+    QString insertEntryValue(int index) const;
+
+    // Where the embedded browser goes: the editor's place, in the client area.
+    QRect webBrowserGeometry() const { return m_geometry.webBrowser; }
+    MainGeometry layoutGeometry() const { return m_geometry; }
+
+    // The window's outer size in twips, 15 to a logical pixel.
+    QSizeF outerSizeTwips() const;
+    void setOuterSizeTwips(float width, float height);
+
+    // Controls, by their design names.
+    SkinPanel *picContainer = nullptr;
+    std::array<SkinShape *, 2> shpHeaders{};
+    std::array<SkinLabel *, 3> lblHeaders{};
+    SkinLine *Line1 = nullptr;
+    SkinButton *cmdBold = nullptr;
+    SkinButton *cmdItalic = nullptr;
+    SkinButton *cmdUnderlined = nullptr;
+    QComboBox *cmbFont = nullptr;
+    QComboBox *cmbSize = nullptr;
+    QComboBox *cmbColor = nullptr;
+    SkinButton *cmdNewsManual = nullptr;
+    SkinButton *cmdNewsAuto = nullptr;
+    SkinButton *cmdURL = nullptr;
+    SkinButton *cmdImage = nullptr;
+    SkinButton *cmdEmail = nullptr;
+    SkinButton *cmdQuote = nullptr;
+    SkinButton *cmdCode = nullptr;
+    SkinButton *cmdList = nullptr;
+    PostEdit *txtPost = nullptr;
+    SkinShape *shpButtons = nullptr;
+    SkinButton *cmdCopy = nullptr;
+    SkinButton *cmdPreview = nullptr;
+    // The embedded browser's place: hidden and empty until the preview puts its
+    // view inside (it has a layout that fills it).
+    QWidget *WebBrowser = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileLoadDraft = nullptr;
+    QAction *mnuFileSaveDraft = nullptr;
+    QAction *mnuFileLine4 = nullptr;
+    QAction *mnuFileNewsManual = nullptr;
+    QAction *mnuFileNewsAuto = nullptr;
+    QAction *mnuFileLine3 = nullptr;
+    QAction *mnuFilePrefs = nullptr;
+    QAction *mnuFileLine1 = nullptr;
+    QMenu *mnuFileAdv = nullptr;
+    QAction *mnuFileAdvEditInsert = nullptr;
+    QAction *mnuFileAdvEditWeb = nullptr;
+    QAction *mnuFileAdvEditTemplate = nullptr;
+    QAction *mnuFileAdvEditTags = nullptr;
+    QAction *mnuFileAdvEditPreview = nullptr;
+    QAction *mnuFileLine2 = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QAction *mnuEditLine1 = nullptr;
+    QAction *mnuEditCut = nullptr;
+    QAction *mnuEditCopy = nullptr;
+    QAction *mnuEditPaste = nullptr;
+    QAction *mnuEditLine2 = nullptr;
+    QAction *mnuEditSelectAll = nullptr;
+    QAction *mnuEditClearAll = nullptr;
+    QMenu *mnuInsert = nullptr;
+    QList<QAction *> mnuInsertUser;
+    QMenu *mnuWeb = nullptr;
+    QList<QAction *> mnuWebURL;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpReadMe = nullptr;
+    QAction *mnuHelpUpdate = nullptr;
+    QMenu *mnuHelpWeb = nullptr;
+    QAction *mnuHelpWebQuorvel = nullptr;
+    QAction *mnuHelpWebForums = nullptr;
+    QAction *mnuHelpWebEmail = nullptr;
+    QAction *mnuHelpDonate = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+public slots:
+    // Window
+    void mnuFileExit_Click();
+
+    // Edit history and Edit menu
+    void txtPost_Change();
+    void txtPost_KeyDown(int key);
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditClearAll_Click();
+
+    // Drafts. Save answers whether the draft is on disk (a failure is reported).
+    bool mnuFileSaveDraft_Click();
+    void mnuFileLoadDraft_Click();
+
+    // Insert and Web menus
+    void mnuInsertUser_Click(int index);
+    void mnuWebURL_Click(int index);
+
+    // Data files
+    void mnuFileAdvEditInsert_Click();
+    void mnuFileAdvEditWeb_Click();
+    void mnuFileAdvEditTemplate_Click();
+    void mnuFileAdvEditTags_Click();
+    void mnuFileAdvEditPreview_Click();
+
+    // Help
+    void mnuHelpReadMe_Click();
+    void mnuHelpUpdate_Click();
+    void mnuHelpWebQuorvel_Click();
+    void mnuHelpWebForums_Click();
+    void mnuHelpWebEmail_Click();
+    void mnuHelpDonate_Click();
+    void mnuHelpAbout_Click();
+
+    // Formatting commands, copy and preview (frmmain_commands.cpp)
+    void cmdBold_Click();
+    void cmdItalic_Click();
+    void cmdUnderlined_Click();
+    void cmdURL_Click();
+    void cmdImage_Click();
+    void cmdEmail_Click();
+    void cmdQuote_Click();
+    void cmdCode_Click();
+    void cmdList_Click();
+    void cmbFont_Click();
+    void cmbSize_Click();
+    void cmbColor_Click();
+    void cmdCopy_Click();
+    void cmdPreview_Click();
+
+    // Post generator and preferences (frmmain_commands.cpp)
+    void mnuFileNewsManual_Click();
+    void mnuFileNewsAuto_Click();
+    void cmdNewsManual_Click();
+    void cmdNewsAuto_Click();
+    void mnuFilePrefs_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    // frmmain_build.cpp
+    void buildControls();
+    void buildMenus();
+    void connectControls();
+
+    // frmmain.cpp
+    void Form_Load();
+    void applyBranding();
+    void readPreferences();
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void Form_Resize();
+    void applyGeometry();
+    void resizeToOuterSize();
+    void centreOnScreen();
+    void closeAutoRun();
+
+    // frmmain_usermenus.cpp
+    void buildUserMenu(const QString &fileName, QMenu *menu, QList<QAction *> &items,
+                       void (frmMain::*clicked)(int));
+    void addUserEntry(QMenu *menu, QList<QAction *> &items, const UserMenuEntry &entry,
+                      void (frmMain::*clicked)(int));
+
+    // frmmain_edit.cpp
+    void showEditMenu(const QPoint &globalPos);
+    void restoreSnapshot(const QString &text);
+    void markChangedIfNotEmpty();
+    void deleteWordBeforeCaret();
+
+    EditHistory m_history;
+    MainGeometry m_geometry;
+    QString m_appCaption;
+    bool m_postChanged = false;
+    bool m_restoring = false; // blnRestoring
+    bool m_refused = false;
+    bool m_centred = false;
+    bool m_closing = false;
+    QSize m_outerSize;
+    bool m_outerSizePending = false;
+};

@@ -1,0 +1,212 @@
+// The post's edit history, the Edit menu, the editor's Ctrl keys and drafts.
+#include "frmmain.h"
+
+#include "app/draftfile.h"
+#include "app/postedit.h"
+#include "app/postediting.h"
+#include "foundation/datafolder.h"
+#include "foundation/errorreport.h"
+#include "foundation/platform.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QScopedValueRollback>
+
+namespace {
+
+// Runs a handler's work under its error trap.
+template<typename Work>
+void trapped(const QString &source, Work work)
+{
+    try {
+        work();
+    } catch (const WuxoError &error) {
+        ReportError(source, error);
+    } catch (const std::bad_alloc &) {
+        ReportError(source, WuxoError(ErrorNumber::OutOfMemory));
+    }
+}
+
+} // namespace
+
+void frmMain::txtPost_Change()
+{
+    trapped(QStringLiteral("Main.txtEmailBody_Change"), [this] {
+        if (!m_restoring)
+            m_history.record(post().text());
+        markChangedIfNotEmpty();
+    });
+}
+
+void frmMain::markChangedIfNotEmpty()
+{
+    if (post().isEmpty())
+        return;
+    m_postChanged = true;
+    mnuFileSaveDraft->setEnabled(true);
+}
+
+void frmMain::restoreSnapshot(const QString &text)
+{
+    {
+        const QScopedValueRollback<bool> restoring(m_restoring, true);
+        EditorText editor = post();
+        editor.setText(text);
+        editor.setSelStart(editor.length());
+    }
+    // Writing the same text again is no change of the editor, but Undo still
+    // counts as an edit.
+    markChangedIfNotEmpty();
+}
+
+void frmMain::mnuEditUndo_Click()
+{
+    if (const std::optional<QString> text = m_history.undo())
+        restoreSnapshot(*text);
+}
+
+void frmMain::mnuEditRedo_Click()
+{
+    if (const std::optional<QString> text = m_history.redo())
+        restoreSnapshot(*text);
+}
+
+void frmMain::mnuEditCut_Click()
+{
+    EditorText editor = post();
+    if (editor.selLength() <= 0)
+        return;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(editor.selectedText());
+    editor.replaceSelection(QString());
+    txtPost->setFocus();
+}
+
+void frmMain::mnuEditCopy_Click()
+{
+    const EditorText editor = post();
+    if (editor.selLength() <= 0)
+        return;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(editor.selectedText());
+    txtPost->setFocus();
+}
+
+void frmMain::mnuEditPaste_Click()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    post().replaceSelection(data->text());
+    txtPost->setFocus();
+}
+
+void frmMain::mnuEditSelectAll_Click()
+{
+    txtPost->setFocus();
+    EditorText editor = post();
+    editor.setSelection(0, editor.length());
+}
+
+void frmMain::mnuEditClearAll_Click()
+{
+    post().setText(QString());
+}
+
+void frmMain::showEditMenu(const QPoint &globalPos)
+{
+    mnuEdit->exec(globalPos);
+}
+
+void frmMain::txtPost_KeyDown(int key)
+{
+    trapped(QStringLiteral("Main.txtPost_KeyDown"), [this, key] {
+        switch (key) {
+        case Qt::Key_B:
+            cmdBold_Click();
+            break;
+        case Qt::Key_U:
+            cmdUnderlined_Click();
+            break;
+        case Qt::Key_I:
+            cmdItalic_Click();
+            break;
+        case Qt::Key_Backspace:
+            deleteWordBeforeCaret();
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void frmMain::deleteWordBeforeCaret()
+{
+    EditorText editor = post();
+    const PostEditing::Deletion deletion = PostEditing::ctrlBackspace(editor.text(),
+                                                                      editor.selStart());
+    if (deletion.length > 0) {
+        editor.setSelection(deletion.start, deletion.length);
+        editor.replaceSelection(QString());
+    }
+    editor.setSelStart(deletion.caret);
+}
+
+bool frmMain::mnuFileSaveDraft_Click()
+{
+    const EditorText editor = post();
+    if (editor.isEmpty())
+        return true;
+    // The menu and the flag change only once the draft is safely on disk.
+    try {
+        DraftFile::save(DraftFile::path(), editor.text());
+    } catch (const WuxoError &error) {
+        ReportError(QStringLiteral("Main.SaveDraft"), error);
+        return false;
+    }
+    mnuFileSaveDraft->setEnabled(false);
+    mnuFileLoadDraft->setEnabled(true);
+    m_postChanged = false;
+    return true;
+}
+
+void frmMain::mnuFileLoadDraft_Click()
+{
+    const QString path = DraftFile::path();
+    if (!FileExists(path)) {
+        Platform::prompts().messageBox(QStringLiteral("No saved draft found."),
+                                       QStringLiteral("Load Error"), MessageIcon::Exclamation,
+                                       MessageButtons::Ok);
+        return;
+    }
+    // Read the whole draft before touching the post: an unreadable draft leaves it as it is.
+    DraftFile::Restored draft;
+    try {
+        draft = DraftFile::read(path);
+    } catch (const WuxoError &error) {
+        ReportError(QStringLiteral("Main.LoadDraft"), error);
+        return;
+    } catch (const std::bad_alloc &) {
+        ReportError(QStringLiteral("Main.LoadDraft"), WuxoError(ErrorNumber::OutOfMemory));
+        return;
+    }
+
+    EditorText editor = post();
+    editor.setText(QString());
+    // Each line is one change of the post, so Undo takes the lines away one at a
+    // time. The snapshots share the draft's text, and the editor is written once.
+    for (const qsizetype length : std::as_const(draft.snapshots))
+        m_history.recordPrefix(draft.text, length);
+    {
+        const QScopedValueRollback<bool> recorded(m_restoring, true);
+        editor.setText(draft.text);
+    }
+    editor.setSelStart(editor.length());
+    m_postChanged = false;
+    mnuFileSaveDraft->setEnabled(false);
+}

@@ -1,0 +1,232 @@
+#include "app/frmmain.h"
+#include "app/postedit.h"
+#include "dialogs/helptargets.h"
+#include "mainwindowfixture.h"
+#include "widgets/skinwidgets.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+const QString closeQuestion = QStringLiteral(
+    "Current post hasn't been copied or saved. Save before exiting?");
+
+} // namespace
+
+class TestFrmMainClosing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void anEmptyPostClosesWithoutAQuestion()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        w->mnuEditClearAll_Click();
+        QVERIFY(w->blnPostChanged());
+        QVERIFY(w->close());
+        QVERIFY(f.prompts.records.isEmpty());
+    }
+
+    void aSavedPostClosesWithoutAQuestion()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        w->mnuFileSaveDraft_Click();
+        QVERIFY(w->close());
+        QVERIFY(f.prompts.records.isEmpty());
+    }
+
+    void cancelKeepsTheWindowOpen()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        f.prompts.queueAnswer(MessageAnswer::Cancel);
+        w->mnuFileExit->trigger();
+
+        QCOMPARE(f.prompts.records.size(), 1);
+        const PromptRecord &box = f.prompts.records[0];
+        QCOMPARE(box.text, closeQuestion);
+        QCOMPARE(box.title, QStringLiteral("Save Draft?"));
+        QCOMPARE(box.icon, MessageIcon::None);
+        QCOMPARE(box.buttons, MessageButtons::YesNoCancel);
+        QVERIFY(w->isVisible());
+        QVERIFY(!f.folder.exists(QStringLiteral("draft.txt")));
+        QVERIFY(!f.folder.exists(QStringLiteral("prefs.txt")));
+    }
+
+    void noClosesWithoutSaving()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        f.prompts.queueAnswer(MessageAnswer::No);
+        QVERIFY(w->close());
+        QVERIFY(!w->isVisible());
+        QVERIFY(!f.folder.exists(QStringLiteral("draft.txt")));
+    }
+
+    void yesSavesTheDraftThenCloses()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        f.prompts.queueAnswer(MessageAnswer::Yes);
+        QVERIFY(w->close());
+        QCOMPARE(f.folder.read(QStringLiteral("draft.txt")), QByteArray("abc\r\n"));
+    }
+
+    void yesWithADraftThatCannotBeSavedKeepsTheWindowOpen()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("precious"));
+        QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
+        f.prompts.queueAnswer(MessageAnswer::Yes);
+        QVERIFY(!w->close());
+
+        QCOMPARE(f.prompts.records.size(), 2);
+        QVERIFY(f.prompts.records[1].title.endsWith(QStringLiteral(" in Main.SaveDraft")));
+        QVERIFY(w->isVisible());
+        QVERIFY(w->blnPostChanged());
+        QCOMPARE(w->post().text(), QStringLiteral("precious"));
+    }
+
+    void closingStoresTheOuterSizeInTwips()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        const QSize frame = w->frameGeometry().size() - w->size();
+        w->resize(QSize(700, 450) - frame);
+        QVERIFY(w->close());
+        QCOMPARE(f.folder.read(QStringLiteral("prefs.txt")),
+                 QByteArray("[Visual]\r\nMainWidth=10500\r\nMainHeight=6750\r\n"));
+    }
+
+    void closingMinimizedKeepsTheStoredSize()
+    {
+        MainWindowFixture f;
+        const QByteArray stored = "[Visual]\r\nMainWidth=12000\r\nMainHeight=6000\r\n";
+        f.folder.write(QStringLiteral("prefs.txt"), stored);
+        frmMain *w = f.open();
+        w->showMinimized();
+        QTRY_VERIFY(w->isMinimized());
+        QVERIFY(w->close());
+        QCOMPARE(f.folder.read(QStringLiteral("prefs.txt")), stored);
+    }
+
+    void f1OpensTheReadMeFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("the editor") << "txtPost" << int(Qt::NoModifier);
+        QTest::newRow("a button") << "cmdBold" << int(Qt::NoModifier);
+        QTest::newRow("a list") << "cmbSize" << int(Qt::NoModifier);
+        QTest::newRow("with Ctrl and Shift") << "txtPost"
+                                             << int(Qt::ControlModifier | Qt::ShiftModifier);
+    }
+
+    void f1OpensTheReadMeFromAnyControl()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, modifiers);
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        auto *target = w->findChild<QWidget *>(control);
+        QVERIFY(target);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(f.shell.targets(), QStringList{HelpTargets::readMe()});
+        QCOMPARE(w->post().text(), QString());
+    }
+
+    void menuCommandsOpenTheirTargets_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("data");
+
+        QTest::newRow("Read Me") << "mnuHelpReadMe" << "" << "" << "";
+        QTest::newRow("Check for Update") << "mnuHelpUpdate" << HelpTargets::update() << "" << "";
+        QTest::newRow("Website") << "mnuHelpWebQuorvel" << HelpTargets::website() << "" << "";
+        QTest::newRow("Forums") << "mnuHelpWebForums" << HelpTargets::forums() << "" << "";
+        QTest::newRow("E-mail") << "mnuHelpWebEmail" << HelpTargets::emailMenu() << "" << "";
+        QTest::newRow("Donate!") << "mnuHelpDonate" << HelpTargets::donate() << "Open" << "";
+        QTest::newRow("Edit insert.txt") << "mnuFileAdvEditInsert" << "" << "" << "insert.txt";
+        QTest::newRow("Edit web.txt") << "mnuFileAdvEditWeb" << "" << "" << "web.txt";
+        QTest::newRow("Edit template.txt") << "mnuFileAdvEditTemplate" << "" << ""
+                                           << "template.txt";
+        QTest::newRow("Edit tags.txt") << "mnuFileAdvEditTags" << "" << "" << "tags.txt";
+        QTest::newRow("Edit preview.txt") << "mnuFileAdvEditPreview" << "" << ""
+                                          << "preview.txt";
+    }
+
+    void menuCommandsOpenTheirTargets()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, target);
+        QFETCH(QString, verb);
+        QFETCH(QString, data);
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        // Paths lie in the test's program folder, known only now.
+        if (!data.isEmpty())
+            target = f.folder.path(data);
+        else if (target.isEmpty())
+            target = HelpTargets::readMe();
+        auto *action = w->findChild<QAction *>(item);
+        QVERIFY(action);
+        action->trigger();
+        QCOMPARE(f.shell.requests.size(), 1);
+        QCOMPARE(f.shell.requests[0].target, target);
+        QCOMPARE(f.shell.requests[0].verb, verb);
+        QCOMPARE(f.shell.requests[0].workingFolder, f.folder.programFolder());
+    }
+
+    void resizingTheWindowLaysItOut()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        const QSize extra = w->size() - w->centralWidget()->size();
+        w->resize(QSize(600, 400) + extra);
+        QTRY_COMPARE(w->centralWidget()->size(), QSize(600, 400));
+        QCOMPARE(w->picContainer->geometry(), QRect(0, 1, 602, 400));
+        QCOMPARE(w->txtPost->geometry(), QRect(5, 118, 590, 246));
+        QCOMPARE(w->shpButtons->geometry(), QRect(0, 369, 600, 30));
+        QCOMPARE(w->shpHeaders[0]->width(), 600);
+        QCOMPARE(w->cmdCopy->pos(), QPoint(208, 374));
+        QCOMPARE(w->cmdPreview->pos(), QPoint(301, 374));
+        QCOMPARE(w->WebBrowser->geometry(), QRect(5, 118, 590, 246));
+        QCOMPARE(w->webBrowserGeometry(), QRect(5, 118, 590, 246));
+        QCOMPARE(w->cmdBold->pos(), QPoint(5, 31));
+
+        w->resize(QSize(550, 362) + extra);
+        QTRY_COMPARE(w->centralWidget()->size(), QSize(550, 362));
+        QCOMPARE(w->txtPost->size(), QSize(540, 208));
+        QCOMPARE(w->cmdCopy->pos(), QPoint(183, 336));
+        QCOMPARE(w->cmdPreview->pos(), QPoint(276, 336));
+    }
+
+    void minimizingChangesNoLayout()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        const MainGeometry before = w->layoutGeometry();
+        w->showMinimized();
+        QTRY_VERIFY(w->isMinimized());
+        w->showNormal();
+        QTRY_VERIFY(!w->isMinimized());
+        QCOMPARE(w->layoutGeometry(), before);
+    }
+};
+
+QTEST_MAIN(TestFrmMainClosing)
+#include "tst_frmmain_closing.moc"

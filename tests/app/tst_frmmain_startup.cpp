@@ -1,0 +1,376 @@
+#include "app/frmmain.h"
+#include "app/postedit.h"
+#include "foundation/errorreport.h"
+#include "foundation/preferences.h"
+#include "mainwindowfixture.h"
+#include "widgets/skinwidgets.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+// The captions of a menu's entries in order, "-" for a separator, hidden ones left out.
+QStringList shownItems(const QMenu *menu)
+{
+    QStringList items;
+    for (const QAction *action : menu->actions()) {
+        if (action->isVisible())
+            items.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return items;
+}
+
+QStringList reportTitles(const ScriptedPrompts &prompts)
+{
+    QStringList titles;
+    for (const PromptRecord &record : prompts.records) {
+        if (record.icon == MessageIcon::Critical)
+            titles.append(record.title);
+    }
+    return titles;
+}
+
+QString reportTitle(int number)
+{
+    return ErrorReport::title(QStringLiteral("Main.Load"), WuxoError(number));
+}
+
+} // namespace
+
+class TestFrmMainStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aFirstStartWithTheShippedData()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quorvel Wuxo"));
+        QCOMPARE(w->strAppCaption(), QStringLiteral("Quorvel Wuxo"));
+        QVERIFY(f.prompts.records.isEmpty());
+        QCOMPARE(w->cmbFont->currentText(), QStringLiteral("Font"));
+        QCOMPARE(w->cmbSize->currentText(), QStringLiteral("Size"));
+        QCOMPARE(w->cmbColor->currentText(), QStringLiteral("Color"));
+        QCOMPARE(w->history().intHistoryPos(), qint16(99));
+        QVERIFY(!w->mnuFileLoadDraft->isEnabled());
+        QVERIFY(!w->mnuFileSaveDraft->isEnabled());
+        QVERIFY(!w->blnPostChanged());
+        QVERIFY(w->mnuInsert->menuAction()->isVisible());
+        QVERIFY(w->mnuWeb->menuAction()->isVisible());
+        QCOMPARE(w->webEntryValue(1), QStringLiteral("https://forum.example.org"));
+        QCOMPARE(w->frameGeometry().size(), QSize(610, 367));
+        QVERIFY(!w->WebBrowser->isVisible());
+    }
+
+    void theMenuBarAsDesigned()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+
+        QStringList titles;
+        for (const QAction *menu : w->menuBar()->actions())
+            titles.append(menu->text());
+        QCOMPARE(titles, (QStringList{"Wuxo", "Edit", "Insert", "Web", "Help"}));
+        QCOMPARE(shownItems(w->mnuFile),
+                 (QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
+                              "Post Generator (Auto)", "-", "Preferences", "-", "Advanced", "-",
+                              "Exit"}));
+        QCOMPARE(shownItems(w->mnuFileAdv),
+                 (QStringList{"Edit insert.txt", "Edit web.txt", "Edit template.txt",
+                              "Edit tags.txt", "Edit preview.txt"}));
+        QCOMPARE(shownItems(w->mnuEdit),
+                 (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "-", "Select All",
+                              "Clear All"}));
+        QCOMPARE(shownItems(w->mnuHelp),
+                 (QStringList{"Read Me", "-", "Check for Update", "Quorvel on the Web", "-",
+                              "Donate!", "About..."}));
+        QCOMPARE(shownItems(w->mnuHelpWeb),
+                 (QStringList{"Quorvel Website", "Quorvel Forums", "E-mail Quorvel"}));
+
+        const QList<std::pair<QAction *, QString>> shortcuts = {
+            {w->mnuFileLoadDraft, "Ctrl+O"}, {w->mnuFileSaveDraft, "Ctrl+S"},
+            {w->mnuEditUndo, "Ctrl+Z"},      {w->mnuEditRedo, "Ctrl+Y"},
+            {w->mnuEditCut, "Ctrl+X"},       {w->mnuEditCopy, "Ctrl+C"},
+            {w->mnuEditPaste, "Ctrl+V"},     {w->mnuEditSelectAll, "Ctrl+A"},
+            {w->mnuEditClearAll, "Ctrl+D"},  {w->mnuInsertUser[0], "Ctrl+N"},
+            {w->mnuFileExit, ""},            {w->mnuHelpReadMe, ""},
+        };
+        for (const auto &[item, keys] : shortcuts)
+            QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), keys);
+    }
+
+    void controlsAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tag");
+
+        QTest::newRow("lblHeaders(0)") << "lblHeaders(0)" << QRect(5, 6, 85, 13) << "Code Buttons"
+                                       << "SkinHeaderF";
+        QTest::newRow("lblHeaders(1)") << "lblHeaders(1)" << QRect(5, 93, 71, 13) << "Post Editor"
+                                       << "SkinHeaderF";
+        QTest::newRow("lblHeaders(2)") << "lblHeaders(2)" << QRect(355, 6, 98, 13)
+                                       << "Post Generator" << "SkinHeaderF";
+        QTest::newRow("cmdBold") << "cmdBold" << QRect(5, 31, 29, 22) << "B" << "SkinBackgroundB";
+        QTest::newRow("cmdItalic") << "cmdItalic" << QRect(36, 31, 29, 22) << "I"
+                                   << "SkinBackgroundB";
+        QTest::newRow("cmdUnderlined") << "cmdUnderlined" << QRect(67, 31, 29, 22) << "U"
+                                       << "SkinBackgroundB";
+        QTest::newRow("cmbFont") << "cmbFont" << QRect(101, 32, 76, 21) << "Font" << "";
+        QTest::newRow("cmbSize") << "cmbSize" << QRect(181, 32, 76, 21) << "Size" << "";
+        QTest::newRow("cmbColor") << "cmbColor" << QRect(261, 32, 76, 21) << "Color" << "";
+        QTest::newRow("cmdNewsManual") << "cmdNewsManual" << QRect(355, 32, 65, 22) << "Manual"
+                                       << "SkinBackgroundB";
+        QTest::newRow("cmdNewsAuto") << "cmdNewsAuto" << QRect(422, 32, 65, 22) << "Auto"
+                                     << "SkinBackgroundB";
+        QTest::newRow("cmdURL") << "cmdURL" << QRect(5, 60, 54, 22) << "URL" << "SkinBackgroundB";
+        QTest::newRow("cmdImage") << "cmdImage" << QRect(61, 60, 54, 22) << "Image"
+                                  << "SkinBackgroundB";
+        QTest::newRow("cmdEmail") << "cmdEmail" << QRect(117, 60, 54, 22) << "E-mail"
+                                  << "SkinBackgroundB";
+        QTest::newRow("cmdQuote") << "cmdQuote" << QRect(173, 60, 54, 22) << "Quote"
+                                  << "SkinBackgroundB";
+        QTest::newRow("cmdCode") << "cmdCode" << QRect(229, 60, 54, 22) << "Code"
+                                 << "SkinBackgroundB";
+        QTest::newRow("cmdList") << "cmdList" << QRect(285, 60, 54, 22) << "List"
+                                 << "SkinBackgroundB";
+        QTest::newRow("Line1") << "Line1" << QRect(347, 0, 1, 87) << "" << "SkinOutline";
+    }
+
+    void controlsAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        QFETCH(QString, tag);
+
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        auto *control = w->findChild<QWidget *>(name);
+        QVERIFY(control);
+        QCOMPARE(control->parentWidget(), w->picContainer);
+        QCOMPARE(control->geometry(), geometry);
+        QCOMPARE(control->accessibleName(), caption);
+        QCOMPARE(control->property("Tag").toString(), tag);
+    }
+
+    void fontsTooltipsAndListItems()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QCOMPARE(w->cmdBold->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(w->cmdBold->font().pointSizeF(), 8.25);
+        QVERIFY(w->cmdBold->font().bold());
+        QVERIFY(w->cmdItalic->font().italic());
+        QVERIFY(w->cmdUnderlined->font().underline());
+        QVERIFY(w->lblHeaders[1]->font().bold());
+        QCOMPARE(w->txtPost->font().pointSizeF(), 9.0);
+        QCOMPARE(w->cmdNewsManual->toolTip(), QStringLiteral("Post generator (manual)"));
+        QCOMPARE(w->cmdNewsAuto->toolTip(), QStringLiteral("Post generator (auto)"));
+        QCOMPARE(w->cmdCopy->toolTip(), QStringLiteral("Copy post to the clipboard"));
+        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
+        QCOMPARE(w->cmbSize->count(), 4);
+        QCOMPARE(w->cmbColor->itemText(7), QStringLiteral("Green"));
+        QCOMPARE(w->cmbFont->itemText(6), QStringLiteral("Optima"));
+        QCOMPARE(w->txtPost->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(!w->txtPost->isUndoRedoEnabled());
+    }
+
+    void aSecondInstanceIsRefusedWithoutTouchingTheDataFolder()
+    {
+        MainWindowFixture f;
+        QVERIFY(QDir(f.folder.dataFolder()).removeRecursively());
+        f.lock.free = false;
+        frmMain *w = f.create();
+
+        QVERIFY(w->refusedSecondInstance());
+        QCOMPARE(f.prompts.records.size(), 1);
+        const PromptRecord &box = f.prompts.records.constFirst();
+        QCOMPARE(box.text, QStringLiteral("Wuxo is already running. Please close the other "
+                                          "instance before starting Wuxo again."));
+        QCOMPARE(box.title, QStringLiteral("Wuxo Error"));
+        QCOMPARE(box.icon, MessageIcon::Exclamation);
+        QCOMPARE(box.buttons, MessageButtons::Ok);
+        QVERIFY(!QDir(f.folder.dataFolder()).exists());
+    }
+
+    void aMissingDataFolderIsCreatedAndFilled()
+    {
+        MainWindowFixture f;
+        QVERIFY(QDir(f.folder.dataFolder()).removeRecursively());
+        frmMain *w = f.create();
+        QVERIFY(!w->refusedSecondInstance());
+        QVERIFY(f.folder.exists(QStringLiteral("insert.txt")));
+        QVERIFY(w->mnuInsert->menuAction()->isVisible());
+    }
+
+    void branding_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("fileMenu");
+        QTest::addColumn<bool>("postGenerator");
+
+        const QStringList full{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
+                               "Post Generator (Auto)", "-", "Preferences", "-", "Advanced", "-",
+                               "Exit"};
+        QTest::newRow("no branding") << QByteArray() << "Quorvel Wuxo" << full << true;
+        QTest::newRow("a name") << QByteArray("Name=Forum Helper\r\n")
+                                << "Forum Helper  [Quorvel Wuxo]" << full << true;
+        QTest::newRow("an empty name") << QByteArray("Name=\r\n") << "Quorvel Wuxo" << full
+                                       << true;
+        QTest::newRow("no post generator")
+            << QByteArray("DisablePostGen=True\r\n") << "Quorvel Wuxo"
+            << QStringList{"Open Draft", "Save Draft", "-", "Preferences", "-", "Advanced", "-",
+                           "Exit"}
+            << false;
+        QTest::newRow("no preferences")
+            << QByteArray("DisablePrefs=True\r\n") << "Quorvel Wuxo"
+            << QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
+                           "Post Generator (Auto)", "-", "Advanced", "-", "Exit"}
+            << true;
+        QTest::newRow("no advanced")
+            << QByteArray("DisableAdvanced=True\r\n") << "Quorvel Wuxo"
+            << QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
+                           "Post Generator (Auto)", "-", "Preferences", "-", "Exit"}
+            << true;
+        QTest::newRow("all three disabled")
+            << QByteArray("DisablePostGen=True\r\nDisablePrefs=True\r\nDisableAdvanced=True\r\n")
+            << "Quorvel Wuxo" << QStringList{"Open Draft", "Save Draft", "-", "Exit"} << false;
+        QTest::newRow("a value that is not true disables nothing")
+            << QByteArray("DisablePrefs=maybe\r\n") << "Quorvel Wuxo" << full << true;
+    }
+
+    void branding()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, fileMenu);
+        QFETCH(bool, postGenerator);
+
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("prefs.txt"), "[Branding]\r\n" + section);
+        frmMain *w = f.open();
+        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(w->strAppCaption(), caption);
+        QCOMPARE(shownItems(w->mnuFile), fileMenu);
+        QCOMPARE(w->cmdNewsManual->isVisible(), postGenerator);
+        QCOMPARE(w->cmdNewsAuto->isVisible(), postGenerator);
+        QCOMPARE(w->Line1->isVisible(), postGenerator);
+        QCOMPARE(w->lblHeaders[2]->isVisible(), postGenerator);
+        QVERIFY(w->lblHeaders[0]->isVisible());
+        QVERIFY(f.prompts.records.isEmpty());
+    }
+
+    void theStoredWindowSize()
+    {
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("prefs.txt"),
+                       "[Visual]\r\nMainWidth=12000\r\nMainHeight=6000.4\r\n");
+        frmMain *w = f.open();
+        QCOMPARE(w->frameGeometry().size(), QSize(800, 400));
+    }
+
+    void aWindowSizeThatIsNoNumberStopsTheStartUp_data()
+    {
+        QTest::addColumn<QByteArray>("width");
+        QTest::addColumn<int>("error");
+        QTest::newRow("letters") << QByteArray("abc") << 13;
+        QTest::newRow("far too wide") << QByteArray("1e30") << 6;
+        QTest::newRow("negative") << QByteArray("-150") << 380;
+    }
+
+    void aWindowSizeThatIsNoNumberStopsTheStartUp()
+    {
+        QFETCH(QByteArray, width);
+        QFETCH(int, error);
+
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("prefs.txt"), "[Branding]\r\nName=Mine\r\n[Visual]\r\nMainWidth="
+                                                        + width + "\r\n");
+        f.folder.write(QStringLiteral("draft.txt"), "kept\r\n");
+        frmMain *w = f.open();
+
+        QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(error)});
+        QVERIFY(f.folder.read(QStringLiteral("ErrorLog.txt")).contains(" in Main.Load - "));
+        // What ran before the size stays; nothing after it ran.
+        QCOMPARE(w->windowTitle(), QStringLiteral("Mine  [Quorvel Wuxo]"));
+        QVERIFY(!w->mnuInsert->menuAction()->isVisible());
+        QVERIFY(!w->mnuWeb->menuAction()->isVisible());
+        QVERIFY(!w->mnuFileLoadDraft->isEnabled());
+        QCOMPARE(w->frameGeometry().size(), QSize(610, 367));
+    }
+
+    void storedColoursAreApplied()
+    {
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("prefs.txt"),
+                       "[Preferences]\r\nSkinButtonB=255\r\nSkinOutlineF=65280\r\n");
+        frmMain *w = f.open();
+        QCOMPARE(prefs().colors.SkinButtonB, 255);
+        QCOMPARE(w->cmdCopy->backColor(), 255);
+        QCOMPARE(w->shpButtons->backColor(), 255);
+        QCOMPARE(w->Line1->borderColor(), 65280);
+        QCOMPARE(w->shpHeaders[1]->borderColor(), 65280);
+        QCOMPARE(w->cmdBold->backColor(), 0x00F7F2EE);
+        QCOMPARE(prefs().CopyMinimize, 1);
+        QCOMPARE(prefs().colors.SkinTextAreaB, qint32(0x80000005u));
+    }
+
+    void aMissingInsertFileLeavesBothMenusHidden()
+    {
+        MainWindowFixture f;
+        f.folder.remove(QStringLiteral("insert.txt"));
+        frmMain *w = f.open();
+        QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(53)});
+        QVERIFY(!w->mnuInsert->menuAction()->isVisible());
+        QVERIFY(!w->mnuWeb->menuAction()->isVisible());
+        QVERIFY(!w->mnuInsertUser[0]->isEnabled());
+    }
+
+    void aMalformedWebLineKeepsTheEntriesBeforeIt()
+    {
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("web.txt"),
+                       "# links\r\nOne|http://one.example\r\n-\r\nno bar here\r\nTwo|http://two\r\n");
+        f.folder.write(QStringLiteral("draft.txt"), "x\r\n");
+        frmMain *w = f.open();
+        QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(9)});
+        QVERIFY(w->mnuInsert->menuAction()->isVisible());
+        QVERIFY(w->mnuWeb->menuAction()->isVisible());
+        QCOMPARE(w->mnuWebURL.size(), 2);
+        QCOMPARE(w->mnuWebURL[0]->text(), QStringLiteral("One"));
+        QVERIFY(w->mnuWebURL[1]->isSeparator());
+        QVERIFY(!w->mnuFileLoadDraft->isEnabled());
+    }
+
+    void anExistingDraftEnablesOpenDraft()
+    {
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("draft.txt"), "saved\r\n");
+        frmMain *w = f.open();
+        QVERIFY(w->mnuFileLoadDraft->isEnabled());
+        QVERIFY(!w->mnuFileSaveDraft->isEnabled());
+    }
+
+    void theWindowOpensCentred()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        const QRect available = w->screen()->availableGeometry();
+        const QPoint offset = w->frameGeometry().center() - available.center();
+        QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+};
+
+QTEST_MAIN(TestFrmMainStartup)
+#include "tst_frmmain_startup.moc"

@@ -1,0 +1,32 @@
+#include "mainwindowfixture.h"
+
+#include "app/frmmain.h"
+
+#include <QApplication>
+#include <QTest>
+
+MainWindowFixture::MainWindowFixture(bool seeded)
+    : folder(seeded)
+{
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    window.reset();
+}
+
+frmMain *MainWindowFixture::create()
+{
+    window = std::make_unique<frmMain>();
+    return window.get();
+}
+
+frmMain *MainWindowFixture::open()
+{
+    create();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the main window did not become active");
+    return window.get();
+}

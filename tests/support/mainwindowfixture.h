@@ -1,0 +1,29 @@
+#pragma once
+
+#include "fakes.h"
+#include "testdatafolder.h"
+
+#include <memory>
+
+class frmMain;
+
+// A main window over a throw-away data folder, with scripted prompts, a recording
+// shell and a free instance lock. Write data files before open(); the window is
+// destroyed before the fakes.
+class MainWindowFixture
+{
+public:
+    explicit MainWindowFixture(bool seeded = true);
+    ~MainWindowFixture();
+
+    // Builds the window (running its start-up) without showing it.
+    frmMain *create();
+    // Builds, shows and activates the window.
+    frmMain *open();
+
+    TestDataFolder folder;
+    ScriptedPrompts prompts;
+    RecordingShell shell;
+    FakeInstanceLock lock{true};
+    std::unique_ptr<frmMain> window;
+};
