@@ -1,0 +1,188 @@
+#include "postgenerator.h"
+
+#include "foundation/errorreport.h"
+#include "foundation/platform.h"
+#include "frmnews.h"
+#include "postgeneratorhost.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+void clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+} // namespace
+
+PostGenerator::PostGenerator(PostGeneratorHost *host, QObject *parent)
+    : QObject(parent), m_host(host)
+{
+}
+
+PostGenerator::~PostGenerator()
+{
+    delete m_dialog;
+}
+
+PostGenerator::PostAnswer PostGenerator::askToClearPost()
+{
+    if (m_host->postText().isEmpty())
+        return PostAnswer::Kept;
+    switch (Platform::prompts().messageBox(QStringLiteral("Clear the current post?"),
+                                           QStringLiteral("New Post"), MessageIcon::None,
+                                           MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        m_host->clearPost();
+        return PostAnswer::Cleared;
+    case MessageAnswer::No:
+        m_host->moveCaretToEnd();
+        return PostAnswer::Kept;
+    default:
+        return PostAnswer::Cancelled;
+    }
+}
+
+void PostGenerator::mnuFileNewsManual_Click()
+{
+    // Both modes share the one dialog: the manual one waits for the run to end.
+    if (isAutoRunning())
+        return;
+    if (askToClearPost() == PostAnswer::Cancelled)
+        return;
+    QPointer<frmNews> dialog = new frmNews(m_host->hostWindow());
+    dialog->Form_Load();
+    const int result = dialog->exec();
+    if (!dialog)
+        return;
+    const QString post = dialog->createdPost();
+    const bool insert = result == QDialog::Accepted && dialog->fieldCount() > 0;
+    delete dialog;
+    if (insert && !post.isEmpty())
+        m_host->replaceSelection(post);
+}
+
+void PostGenerator::mnuFileNewsAuto_Click()
+{
+    if (isAutoRunning())
+        cancelRun();
+    else
+        startRun();
+}
+
+void PostGenerator::startRun()
+{
+    // The definitions are read before the post is touched: a run that has no
+    // fields to fill would only fail at every tick, so it does not start.
+    std::unique_ptr<frmNews> dialog(new frmNews(m_host->hostWindow()));
+    dialog->Form_Load();
+    if (dialog->fieldCount() == 0)
+        return;
+    if (askToClearPost() == PostAnswer::Cancelled)
+        return;
+    clearClipboard();
+    m_dialog = dialog.release();
+    m_run = AutoRun(m_dialog->definitions());
+    ++m_runNumber;
+    m_host->setAutoCaptions(true);
+    connect(m_dialog->tmrAuto(), &QTimer::timeout, this, &PostGenerator::tmrAuto_Timer);
+    m_dialog->tmrAuto()->start();
+}
+
+void PostGenerator::cancelRun()
+{
+    if (!m_dialog)
+        return;
+    // A tick may still be inside this dialog (a prompt or report is open):
+    // it goes once control is back in the event loop.
+    m_dialog->tmrAuto()->stop();
+    m_dialog->deleteLater();
+    m_dialog.clear();
+    m_run = AutoRun();
+    m_host->setAutoCaptions(false);
+    m_host->setCaption(m_host->appCaption());
+}
+
+void PostGenerator::closeAutoRun()
+{
+    cancelRun();
+}
+
+void PostGenerator::tmrAuto_Timer()
+{
+    if (m_inTick || !m_dialog)
+        return;
+    m_inTick = true;
+    try {
+        tick();
+    } catch (const WuxoError &error) {
+        ReportError(QStringLiteral("News.tmrAuto"), error);
+    }
+    m_inTick = false;
+}
+
+void PostGenerator::tick()
+{
+    const quint64 run = m_runNumber;
+    const QString caption = m_run.progressCaption();
+    if (!caption.isEmpty())
+        m_host->setCaption(caption);
+
+    switch (m_run.action()) {
+    case AutoRun::Action::AskInput: {
+        const QString answer = Platform::prompts().inputBox(
+            m_run.inputPrompt(), QStringLiteral("Input Required"), QString());
+        if (!isCurrentRun(run))
+            return;
+        if (!answer.isEmpty())
+            m_dialog->setFieldText(m_run.step(), answer);
+        if (!isCurrentRun(run))
+            return;
+        clearClipboard();
+        m_run.advance();
+        break;
+    }
+    case AutoRun::Action::TakeClipboard: {
+        QCoreApplication::processEvents();
+        if (!isCurrentRun(run))
+            return;
+        const QString text = AutoRun::takenText(QGuiApplication::clipboard()->text());
+        if (text.isEmpty())
+            return;
+        m_dialog->setFieldText(m_run.step(), text);
+        if (!isCurrentRun(run))
+            return;
+        clearClipboard();
+        m_run.advance();
+        break;
+    }
+    case AutoRun::Action::Pass:
+        m_run.advance();
+        break;
+    case AutoRun::Action::Wait:
+        return;
+    }
+    if (m_run.isFinished())
+        finishRun();
+}
+
+void PostGenerator::finishRun()
+{
+    frmNews *dialog = m_dialog;
+    dialog->tmrAuto()->stop();
+    dialog->deleteLater();
+    m_dialog.clear();
+    m_run = AutoRun();
+    m_host->setAutoCaptions(false);
+    m_host->setCaption(m_host->appCaption());
+    m_host->restoreWindowState();
+    const QString post = dialog->filledTemplate();
+    if (!post.isEmpty())
+        m_host->replaceSelection(post);
+}

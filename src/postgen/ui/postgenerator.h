@@ -1,0 +1,54 @@
+#pragma once
+
+#include "postgen/autorun.h"
+
+#include <QObject>
+#include <QPointer>
+
+class PostGeneratorHost;
+class frmNews;
+
+// The post generator's commands on the main window: the manual dialog, and the
+// automatic run that fills the hidden dialog from the clipboard and input
+// prompts, one field per tick, and ends by creating the post.
+class PostGenerator : public QObject
+{
+    Q_OBJECT
+public:
+    // The host must outlive this object.
+    PostGenerator(PostGeneratorHost *host, QObject *parent = nullptr);
+    ~PostGenerator() override;
+
+    // Asks to clear a non-empty post, then shows the dialog modal and puts the
+    // created post into the host. Does nothing while a run is active.
+    void mnuFileNewsManual_Click();
+    // Starts a run, or cancels the active one.
+    void mnuFileNewsAuto_Click();
+
+    bool isAutoRunning() const { return !m_dialog.isNull(); }
+    // Ends an active run without inserting anything (the main window closes).
+    void closeAutoRun();
+
+    // The hidden dialog of the active run, for tests.
+    frmNews *autoDialog() const { return m_dialog; }
+    const AutoRun &autoRun() const { return m_run; }
+    // One tick of the run, as the timer fires it.
+    void tmrAuto_Timer();
+
+private:
+    enum class PostAnswer { Cleared, Kept, Cancelled };
+    PostAnswer askToClearPost();
+    void startRun();
+    void cancelRun();
+    void finishRun();
+    void tick();
+    bool isCurrentRun(quint64 run) const { return m_dialog && m_runNumber == run; }
+
+    PostGeneratorHost *m_host;
+    QPointer<frmNews> m_dialog;
+    AutoRun m_run;
+    quint64 m_runNumber = 0;
+    // Set while a tick runs: a tick waiting in a prompt or an error report lets
+    // the timer fire again, and those ticks must not start a field of their own.
+    bool m_inTick = false;
+};
