@@ -2,6 +2,8 @@
 // post generator and preferences commands.
 #include "frmmain.h"
 
+#include "dialogs/frmabout.h"
+#include "dialogs/frmprefs.h"
 #include "dialogs/helptargets.h"
 #include "foundation/datafolder.h"
 #include "foundation/platform.h"
@@ -72,7 +74,11 @@ void frmMain::mnuHelpDonate_Click()
     HelpTargets::openWithVerb(HelpTargets::donate());
 }
 
-void frmMain::mnuHelpAbout_Click() { }
+void frmMain::mnuHelpAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
 
 void frmMain::cmdBold_Click() { }
 
@@ -116,6 +122,10 @@ void frmMain::cmdNewsAuto_Click()
     mnuFileNewsAuto_Click();
 }
 
-void frmMain::mnuFilePrefs_Click() { }
+void frmMain::mnuFilePrefs_Click()
+{
+    frmPrefs preferences(this);
+    preferences.exec();
+}
 
 void frmMain::closeAutoRun() { }

@@ -5,10 +5,12 @@
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -17,7 +19,7 @@ const QString closeQuestion = QStringLiteral(
 
 } // namespace
 
-class TestFrmMainClosing : public QObject
+class TestFrmMainCommands : public QObject
 {
     Q_OBJECT
 
@@ -191,6 +193,27 @@ private slots:
         QCOMPARE(f.shell.requests[0].workingFolder, f.folder.programFolder());
     }
 
+    void aboutAndPreferencesOpenModal()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QStringList opened;
+        const auto closeWhenShown = [&] {
+            QTimer::singleShot(0, w, [&] {
+                if (QWidget *modal = QApplication::activeModalWidget()) {
+                    opened.append(QString::fromLatin1(modal->metaObject()->className()));
+                    modal->close();
+                }
+            });
+        };
+        closeWhenShown();
+        w->mnuHelpAbout->trigger();
+        closeWhenShown();
+        w->mnuFilePrefs->trigger();
+        QCOMPARE(opened, (QStringList{"frmAbout", "frmPrefs"}));
+        QVERIFY(f.shell.requests.isEmpty());
+    }
+
     void resizingTheWindowLaysItOut()
     {
         MainWindowFixture f;
@@ -228,5 +251,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmMainClosing)
-#include "tst_frmmain_closing.moc"
+QTEST_MAIN(TestFrmMainCommands)
+#include "tst_frmmain_commands.moc"
