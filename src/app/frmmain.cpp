@@ -8,6 +8,8 @@
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
 #include "foundation/skin.h"
+#include "postgen/ui/frmnews.h" // completes the generator's dialog pointer
+#include "postgen/ui/postgenerator.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
@@ -49,6 +51,7 @@ frmMain::frmMain(QWidget *parent)
     buildControls();
     buildMenus();
     connectControls();
+    m_postGenerator = new PostGenerator(this, this);
     applyGeometry();
     const WindowSize designSize;
     setOuterSizeTwips(designSize.width, designSize.height);

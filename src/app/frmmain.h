@@ -2,6 +2,7 @@
 
 #include "app/edithistory.h"
 #include "app/mainlayout.h"
+#include "postgen/ui/postgeneratorhost.h"
 #include "widgets/editortext.h"
 
 #include <QList>
@@ -11,6 +12,7 @@
 #include <array>
 
 class PostEdit;
+class PostGenerator;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -25,7 +27,7 @@ struct UserMenuEntry;
 // and history, drafts, the user's Insert and Web menus and the doors to the
 // other windows. It owns the post, its history and the unsaved-changes flag.
 // Controls are public under their design names, for the commands built elsewhere.
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, private PostGeneratorHost
 {
     Q_OBJECT
 public:
@@ -217,6 +219,17 @@ private:
     void addUserEntry(QMenu *menu, QList<QAction *> &items, const UserMenuEntry &entry,
                       void (frmMain::*clicked)(int));
 
+    // frmmain_commands.cpp: what the post generator asks of the window
+    QString postText() const override;
+    void clearPost() override;
+    void moveCaretToEnd() override;
+    void replaceSelection(const QString &text) override;
+    void setCaption(const QString &text) override;
+    QString appCaption() const override;
+    void setAutoCaptions(bool running) override;
+    void restoreWindowState() override;
+    QWidget *hostWindow() const override;
+
     // frmmain_edit.cpp
     void showEditMenu(const QPoint &globalPos);
     void restoreSnapshot(const QString &text);
@@ -224,6 +237,7 @@ private:
     void deleteWordBeforeCaret();
 
     EditHistory m_history;
+    PostGenerator *m_postGenerator = nullptr;
     MainGeometry m_geometry;
     QString m_appCaption;
     bool m_postChanged = false;

@@ -7,6 +7,11 @@
 #include "dialogs/helptargets.h"
 #include "foundation/datafolder.h"
 #include "foundation/platform.h"
+#include "postgen/ui/frmnews.h" // completes the generator's dialog pointer
+#include "postgen/ui/postgenerator.h"
+#include "widgets/skinwidgets.h"
+
+#include <QAction>
 
 namespace {
 
@@ -108,9 +113,15 @@ void frmMain::cmdCopy_Click() { }
 
 void frmMain::cmdPreview_Click() { }
 
-void frmMain::mnuFileNewsManual_Click() { }
+void frmMain::mnuFileNewsManual_Click()
+{
+    m_postGenerator->mnuFileNewsManual_Click();
+}
 
-void frmMain::mnuFileNewsAuto_Click() { }
+void frmMain::mnuFileNewsAuto_Click()
+{
+    m_postGenerator->mnuFileNewsAuto_Click();
+}
 
 void frmMain::cmdNewsManual_Click()
 {
@@ -128,4 +139,57 @@ void frmMain::mnuFilePrefs_Click()
     preferences.exec();
 }
 
-void frmMain::closeAutoRun() { }
+void frmMain::closeAutoRun()
+{
+    m_postGenerator->closeAutoRun();
+}
+
+QString frmMain::postText() const
+{
+    return post().text();
+}
+
+void frmMain::clearPost()
+{
+    post().setText(QString());
+    m_postChanged = false;
+}
+
+void frmMain::moveCaretToEnd()
+{
+    EditorText editor = post();
+    editor.setSelStart(editor.length());
+}
+
+void frmMain::replaceSelection(const QString &text)
+{
+    post().replaceSelection(text);
+}
+
+void frmMain::setCaption(const QString &text)
+{
+    setWindowTitle(text);
+}
+
+QString frmMain::appCaption() const
+{
+    return m_appCaption;
+}
+
+void frmMain::setAutoCaptions(bool running)
+{
+    mnuFileNewsAuto->setText(running ? QStringLiteral("Cancel Auto Mode")
+                                     : QStringLiteral("Post Generator (Auto)"));
+    cmdNewsAuto->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Auto"));
+}
+
+void frmMain::restoreWindowState()
+{
+    if (isMinimized() || isMaximized())
+        showNormal();
+}
+
+QWidget *frmMain::hostWindow() const
+{
+    return const_cast<frmMain *>(this);
+}

@@ -214,6 +214,30 @@ private slots:
         QVERIFY(f.shell.requests.isEmpty());
     }
 
+    void thePostGeneratorAsksBeforeClearingThePost()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        f.prompts.queueAnswer(MessageAnswer::Cancel);
+        w->cmdNewsManual->click();
+        QCOMPARE(f.prompts.titles(), QStringList{"New Post"});
+        QCOMPARE(w->post().text(), QStringLiteral("mine"));
+    }
+
+    void closingEndsAnAutomaticRun()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        w->mnuFileNewsAuto->trigger();
+        QCOMPARE(w->mnuFileNewsAuto->text(), QStringLiteral("Cancel Auto Mode"));
+        QCOMPARE(w->cmdNewsAuto->text(), QStringLiteral("Cancel"));
+        QVERIFY(w->close());
+        QCOMPARE(w->mnuFileNewsAuto->text(), QStringLiteral("Post Generator (Auto)"));
+        QCOMPARE(w->cmdNewsAuto->text(), QStringLiteral("Auto"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quorvel Wuxo"));
+    }
+
     void resizingTheWindowLaysItOut()
     {
         MainWindowFixture f;
