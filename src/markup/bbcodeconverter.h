@@ -2,6 +2,14 @@
 
 #include <QString>
 
-// Converts a post written in BBCode to the HTML fragment of the preview page.
-// Throws WuxoError 5, 6 or 13 for the posts it cannot convert.
+// Converts a post written in BBCode (CR LF line breaks) to the HTML fragment of
+// the preview page. Throws WuxoError 5 (a tag it cannot pair or a list item
+// without a line break), 13 or 6 (a [size] value that is not a number or is out
+// of range), and 7 when the result would pass the length limit: links without
+// "=" write their address twice, so nested ones double the text at each level.
 QString ConvertPostToHtml(const QString &post);
+QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit);
+
+// The limit ConvertPostToHtml(post) uses: 8 Mi characters, or 32 times the
+// post for longer posts, more than any post grows without nested links.
+qsizetype htmlLengthLimit(qsizetype postLength);

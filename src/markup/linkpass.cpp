@@ -1,0 +1,189 @@
+#include "linkpass.h"
+
+#include "foundation/wuxoerror.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr QStringView linkClosing = u"</a>";
+
+QStringView nameOf(LinkPass::Kind kind)
+{
+    return kind == LinkPass::Kind::Web ? QStringView(u"url") : QStringView(u"email");
+}
+
+QString tagText(QStringView before, LinkPass::Kind kind, QStringView after)
+{
+    QString text = before.toString();
+    text.append(nameOf(kind));
+    text.append(after);
+    return text;
+}
+
+} // namespace
+
+LinkPass::LinkPass(const QString &text, Kind kind, qsizetype lengthLimit)
+    : m_source(text),
+      m_kind(kind),
+      m_nameLength(nameOf(kind).size()),
+      m_limit(lengthLimit),
+      m_addressOpening(kind == Kind::Web ? QStringView(u"<a href='") : QStringView(u"<a href='mailto:")),
+      m_labelOpening(kind == Kind::Web ? QStringView(u"' target='_blank'>") : QStringView(u"'>")),
+      m_length(text.size())
+{
+    const QString opening = tagText(u"[", kind, u"");
+    for (qsizetype i = text.indexOf(opening); i >= 0; i = text.indexOf(opening, i + 1))
+        m_openings.push_back(i);
+    m_closings = PositionQueue(text, tagText(u"[/", kind, u"]"));
+    m_brackets = PositionQueue(text, u"]");
+    m_sourceDead.assign(size_t(text.size()), 0);
+}
+
+void LinkPass::grow(qsizetype delta)
+{
+    m_length += delta;
+    if (m_length > m_limit)
+        throw WuxoError(ErrorNumber::OutOfMemory,
+                        QStringLiteral("%1: the converted post would be longer than %2 characters")
+                            .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
+                            .arg(m_limit));
+}
+
+void LinkPass::appendSource(QString &to, qsizetype from, qsizetype until) const
+{
+    const char *dead = m_sourceDead.data();
+    while (from < until) {
+        const void *hit = std::memchr(dead + from, 1, size_t(until - from));
+        const qsizetype stop = hit ? static_cast<const char *>(hit) - dead : until;
+        to.append(QStringView(m_source).mid(from, stop - from));
+        if (stop == until)
+            break;
+        if (m_source.at(stop) == u']') {
+            to.append(m_labelOpening);
+            from = stop + 1;
+        } else {
+            to.append(linkClosing);
+            from = stop + m_nameLength + 3;
+        }
+    }
+}
+
+void LinkPass::appendFront(QString &to, qsizetype from, qsizetype until) const
+{
+    const char *dead = m_frontDead.data();
+    while (from < until) {
+        const void *hit = std::memchr(dead + from, 1, size_t(until - from));
+        const qsizetype stop = hit ? static_cast<const char *>(hit) - dead : until;
+        to.append(QStringView(m_front).mid(from, stop - from));
+        if (stop == until)
+            break;
+        to.append(m_labelOpening);
+        from = stop + 1;
+    }
+}
+
+QString LinkPass::run()
+{
+    const QString opening = tagText(u"[", m_kind, u"");
+    m_out.reserve(m_source.size() + m_source.size() / 8);
+    for (;;) {
+        bool inFront = false;
+        if (m_frontRead < m_front.size()) {
+            const qsizetype found = m_front.indexOf(opening, m_frontRead);
+            if (found < 0) {
+                appendFront(m_out, m_frontRead, m_front.size());
+                m_frontRead = m_front.size();
+                continue;
+            }
+            appendFront(m_out, m_frontRead, found);
+            m_frontRead = found;
+            inFront = true;
+        } else {
+            while (m_nextOpening < m_openings.size() && m_openings[m_nextOpening] < m_read)
+                ++m_nextOpening;
+            if (m_nextOpening == m_openings.size())
+                break;
+            const qsizetype found = m_openings[m_nextOpening];
+            appendSource(m_out, m_read, found);
+            m_read = found;
+        }
+        // Every closing tag ahead lies in the unread post, never in the front.
+        const qsizetype closing = m_closings.first(m_read);
+        if (closing < 0)
+            break; // no tag after this one can find a closing tag either
+        const QChar afterName = inFront ? m_front.at(m_frontRead + m_nameLength + 1)
+            : m_read + m_nameLength + 1 < m_source.size()
+            ? m_source.at(m_read + m_nameLength + 1)
+            : QChar();
+        if (afterName == u'=')
+            convertWithAddress(inFront, closing);
+        else
+            convertPlain(inFront, closing);
+    }
+    appendFront(m_out, m_frontRead, m_front.size());
+    appendSource(m_out, m_read, m_source.size());
+    Q_ASSERT(m_out.size() == m_length);
+    return m_out;
+}
+
+// "[url=address]label" keeps address and label where they stand: only the tag
+// around them changes, so nothing is copied.
+void LinkPass::convertWithAddress(bool inFront, qsizetype closing)
+{
+    const qsizetype tagLength = m_nameLength + 2;
+    qsizetype bracket = inFront ? m_frontBrackets.first(m_frontRead + tagLength) : -1;
+    if (bracket >= 0) {
+        m_frontBrackets.remove(bracket);
+        m_frontDead[size_t(bracket)] = 1;
+    } else {
+        bracket = m_brackets.first(inFront ? m_read : m_read + tagLength);
+        if (bracket < 0 || bracket > closing)
+            throw WuxoError(ErrorNumber::InvalidArgument,
+                            QStringLiteral("%1: [%2= tag without a \"]\" before its closing tag")
+                                .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument),
+                                     nameOf(m_kind)));
+        m_brackets.remove(bracket);
+        m_sourceDead[size_t(bracket)] = 1;
+    }
+    m_closings.remove(closing);
+    m_brackets.remove(closing + m_nameLength + 2);
+    m_sourceDead[size_t(closing)] = 1;
+    m_out.append(m_addressOpening);
+    if (inFront)
+        m_frontRead += tagLength;
+    else
+        m_read += tagLength;
+    grow(m_addressOpening.size() - tagLength + m_labelOpening.size() - 1 + linkClosing.size()
+         - (m_nameLength + 3));
+}
+
+// "[url]address" writes the address twice, and the search goes on in the first
+// copy: the link becomes the new front.
+void LinkPass::convertPlain(bool inFront, qsizetype closing)
+{
+    QString chunk;
+    if (inFront)
+        appendFront(chunk, m_frontRead, m_front.size());
+    appendSource(chunk, m_read, closing);
+    if (m_kind == Kind::Web && chunk.size() == m_nameLength + 1)
+        throw WuxoError(ErrorNumber::InvalidArgument,
+                        QStringLiteral("%1: [url directly followed by [/url]")
+                            .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument)));
+    const QStringView address = QStringView(chunk).mid(qMin(chunk.size(), m_nameLength + 2));
+    grow(m_addressOpening.size() + 2 * address.size() + m_labelOpening.size() - chunk.size()
+         + linkClosing.size() - (m_nameLength + 3));
+    m_out.append(m_addressOpening);
+    QString front;
+    front.reserve(2 * address.size() + m_labelOpening.size() + linkClosing.size());
+    front.append(address);
+    front.append(m_labelOpening);
+    front.append(address);
+    front.append(linkClosing);
+    m_front = std::move(front);
+    m_frontRead = 0;
+    m_frontBrackets = PositionQueue(m_front, u"]");
+    m_frontDead.assign(size_t(m_front.size()), 0);
+    m_closings.remove(closing);
+    m_read = closing + m_nameLength + 3;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "positionqueue.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+// Converts the [url] or [email] tags of a post. The search for the next tag
+// starts again at the start of each link it has just written, whose address
+// (written twice when the tag has no "=") may hold further tags. The text ahead
+// of the search is a copy of the last such link, followed by the unread rest of
+// the post; only a link without "=" copies anything, so the work stays in
+// proportion to the text written.
+class LinkPass
+{
+public:
+    enum class Kind { Web, Mail };
+
+    // Throws WuxoError 5 for the links that cannot be converted and 7 when the
+    // working text would grow past lengthLimit characters.
+    LinkPass(const QString &text, Kind kind, qsizetype lengthLimit);
+
+    QString run();
+
+private:
+    void appendSource(QString &to, qsizetype from, qsizetype until) const;
+    void appendFront(QString &to, qsizetype from, qsizetype until) const;
+    void convertWithAddress(bool inFront, qsizetype closing);
+    void convertPlain(bool inFront, qsizetype closing);
+    void grow(qsizetype delta);
+
+    const QString &m_source;
+    const Kind m_kind;
+    const qsizetype m_nameLength;
+    const qsizetype m_limit;
+    const QStringView m_addressOpening;
+    const QStringView m_labelOpening;
+
+    QString m_out;
+    qsizetype m_length;
+
+    // The post as the pass found it; m_read is where the search stands in it
+    // once the front is used up. A dead "]" reads as the label opening, a dead
+    // closing tag as "</a>".
+    std::vector<qsizetype> m_openings;
+    size_t m_nextOpening = 0;
+    PositionQueue m_closings;
+    PositionQueue m_brackets;
+    std::vector<char> m_sourceDead;
+    qsizetype m_read = 0;
+
+    // The last link written without "=", still to be searched from m_frontRead.
+    QString m_front;
+    qsizetype m_frontRead = 0;
+    PositionQueue m_frontBrackets;
+    std::vector<char> m_frontDead;
+};
