@@ -1,6 +1,59 @@
 #include "app/edithistory.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <array>
+
+namespace {
+
+// The history kept the plain way: 100 whole texts, moved slot by slot.
+class PlainHistory
+{
+public:
+    PlainHistory()
+    {
+        texts.fill(QStringLiteral("smeebux"));
+        texts[99] = QString();
+    }
+
+    void record(const QString &text)
+    {
+        const QString shown = texts[pos];
+        for (int i = 0; i < 99; ++i)
+            texts[i] = texts[i + 1];
+        texts[99] = text;
+        if (pos < 99) {
+            const int undone = 99 - pos;
+            for (int k = pos - 1; k >= 0; --k)
+                texts[k + undone] = texts[k];
+            for (int k = 0; k < undone; ++k)
+                texts[k] = QStringLiteral("smeebux");
+            if (pos == 0)
+                texts[98] = shown;
+        }
+        pos = 99;
+    }
+
+    std::optional<QString> undo()
+    {
+        if (pos <= 0 || texts[pos - 1] == u"smeebux")
+            return std::nullopt;
+        return texts[--pos];
+    }
+
+    std::optional<QString> redo()
+    {
+        if (pos >= 99)
+            return std::nullopt;
+        return texts[++pos];
+    }
+
+    std::array<QString, 100> texts;
+    int pos = 99;
+};
+
+} // namespace
 
 class TestEditHistory : public QObject
 {
@@ -133,6 +186,52 @@ private slots:
         history.recordPrefix(text, 7);
         history.recordPrefix(text, text.size());
         QVERIFY(!history.undo());
+    }
+
+    void agreesWithThePlainHistoryOverLongSessions_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("undoShare"); // in percent
+        QTest::newRow("mostly typing") << 1u << 20;
+        QTest::newRow("much undoing") << 2u << 60;
+        QTest::newRow("undo to the bottom and type") << 3u << 85;
+    }
+
+    void agreesWithThePlainHistoryOverLongSessions()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(int, undoShare);
+        QRandomGenerator random(seed);
+        EditHistory history;
+        PlainHistory plain;
+        QString shown;
+        const QStringList words{"a", "smeebux", "\r\n", "xyz", ""};
+        for (int step = 0; step < 3000; ++step) {
+            const int roll = int(random.bounded(100));
+            if (roll < undoShare / 2) {
+                const std::optional<QString> text = history.undo();
+                QCOMPARE(text, plain.undo());
+                if (text)
+                    shown = *text;
+            } else if (roll < undoShare) {
+                const std::optional<QString> text = history.redo();
+                QCOMPARE(text, plain.redo());
+                if (text)
+                    shown = *text;
+            } else {
+                // An edit somewhere in the shown text: insert, delete or replace.
+                const qsizetype at = random.bounded(int(shown.size()) + 1);
+                const qsizetype cut = std::min<qsizetype>(random.bounded(3), shown.size() - at);
+                shown.replace(at, cut, words[random.bounded(int(words.size()))]);
+                if (random.bounded(10) == 0)
+                    shown = words[random.bounded(int(words.size()))];
+                history.record(shown);
+                plain.record(shown);
+            }
+            QCOMPARE(history.intHistoryPos(), qint16(plain.pos));
+        }
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(history.strHistory(i), plain.texts[i]);
     }
 
     void resetReturnsToTheStartState()
