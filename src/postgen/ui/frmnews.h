@@ -26,8 +26,9 @@ class frmNews : public QDialog
 public:
     explicit frmNews(QWidget *parent = nullptr);
 
-    // Reads both files and builds the fields. A failure is reported as
-    // "News_Load" and leaves what was built before it.
+    // Reads both files and builds the fields; once per window, which is made
+    // afresh for every use. A failure is reported as "News_Load" and leaves
+    // what was built before it.
     void Form_Load();
 
     // The number of the failure the last load reported, 0 when it had none.
