@@ -4,12 +4,12 @@
 #include "foundation/wuxoerror.h"
 #include "linkpass.h"
 #include "positionqueue.h"
+#include "tagscan.h"
 #include "textedits.h"
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
-#include <vector>
+#include <cstring>
 
 namespace {
 
@@ -18,6 +18,9 @@ constexpr std::array<QStringView, 12> tagNames = {u"font", u"size",  u"color", u
                                                   u"list",  u"b",    u"i",     u"u"};
 
 constexpr QStringView spanClosing = u"</span>";
+
+// Buffers between passes larger than this (in characters) are let go after a conversion.
+constexpr qsizetype keptBufferCapacity = qsizetype(4) * 1024 * 1024;
 
 [[noreturn]] void fail(int number, const QString &detail)
 {
@@ -33,7 +36,6 @@ public:
           m_limit(limit)
     {
     }
-    qsizetype limit() const { return m_limit; }
     void reset(qsizetype length) { m_length = length; }
     void grow(qsizetype delta)
     {
@@ -55,49 +57,41 @@ QString shortened(QStringView value)
 }
 
 // Tags written in capitals become lower case, one tag at a time; mixed case is
-// left alone, so "[Url]" is never converted.
-QString normalised(const QString &post)
+// left alone, so "[Url]" is never converted. Returns false, leaving out as it
+// was, when no tag is written in capitals.
+bool normalise(QStringView post, QString &out)
 {
-    QString text = post;
-    const QStringView view(post);
-    for (qsizetype at = view.indexOf(u'['); at >= 0; at = view.indexOf(u'[', at + 1)) {
-        const bool closing = at + 1 < view.size() && view.at(at + 1) == u'/';
+    const qsizetype size = post.size();
+    QChar *data = nullptr;
+    for (qsizetype at = post.indexOf(u'['); at >= 0; at = post.indexOf(u'[', at + 1)) {
+        const bool closing = at + 1 < size && post.at(at + 1) == u'/';
         const qsizetype nameStart = at + (closing ? 2 : 1);
+        // Most tags are written in lower case: only a capital letter can start a change.
+        if (nameStart >= size || post.at(nameStart) < u'A' || post.at(nameStart) > u'U')
+            continue;
         for (QStringView name : tagNames) {
             const qsizetype end = nameStart + name.size();
-            if (end >= view.size())
+            if (end >= size)
                 continue;
-            const QChar after = view.at(end);
+            const QChar after = post.at(end);
             if (after != u']' && !(after == u'=' && !closing))
                 continue;
             bool capitals = true;
             for (qsizetype i = 0; i < name.size() && capitals; ++i)
-                capitals = view.at(nameStart + i) == name.at(i).toUpper();
+                capitals = post.at(nameStart + i).unicode() == name.at(i).unicode() - (u'a' - u'A');
             if (!capitals)
                 continue;
-            QChar *data = text.data();
+            if (!data) {
+                out.resize(size);
+                data = out.data();
+                std::memcpy(static_cast<void *>(data), post.data(), size_t(size) * sizeof(QChar));
+            }
             for (qsizetype i = 0; i < name.size(); ++i)
                 data[nameStart + i] = name.at(i);
             break;
         }
     }
-    return text;
-}
-
-QString tagText(QStringView before, QStringView name, QStringView after)
-{
-    QString text = before.toString();
-    text.append(name);
-    text.append(after);
-    return text;
-}
-
-std::vector<qsizetype> positionsOf(QStringView text, QStringView pattern)
-{
-    std::vector<qsizetype> positions;
-    for (qsizetype i = text.indexOf(pattern); i >= 0; i = text.indexOf(pattern, i + pattern.size()))
-        positions.push_back(i);
-    return positions;
+    return data != nullptr;
 }
 
 int sizeInPoints(QStringView value)
@@ -115,164 +109,232 @@ int sizeInPoints(QStringView value)
     return std::min(size + 7, 30);
 }
 
-// [font=...], [size=...] or [color=...]. The test for a closing tag looks from
-// where the last search ended, which may lie before the opening tag, so an
-// opening tag can pass it and still find no closing tag of its own: that fails.
-// After a font or colour tag the search goes on inside its value.
-QString convertValueTags(const QString &text, QStringView name, LengthBudget &budget)
+// [font=...], [size=...] and [color=...], one name after the other, all edited
+// in the positions of the text they start from: no name's edits overlap
+// another's, except inside a [size] value, which then is not a number.
+class ValueTags
 {
-    const bool isSize = name == u"size";
-    const qsizetype tagLength = name.size() + 2;
-    const qsizetype closingLength = name.size() + 3;
-    const QStringView spanOpening = name == u"font" ? QStringView(u"<span style='font-family:")
-                                                    : QStringView(u"<span style='color:");
-    const std::vector<qsizetype> openings = positionsOf(text, tagText(u"[", name, u"="));
-    PositionQueue closings(text, tagText(u"[/", name, u"]"));
-    PositionQueue brackets(text, u"]");
-    std::vector<qsizetype> usedClosings;
-    TextEdits edits(text, 3);
-    qsizetype searchFrom = 0;
-    for (const qsizetype opening : openings) {
-        if (opening < searchFrom)
-            continue;
-        if (closings.first(searchFrom) < 0)
-            break;
-        const qsizetype valueStart = opening + tagLength;
-        const qsizetype valueEnd = brackets.first(valueStart);
-        if (valueEnd < 0)
-            fail(ErrorNumber::InvalidArgument,
-                 QStringLiteral("[%1= tag without a \"]\" after its value").arg(name));
-        brackets.remove(valueEnd);
-        // A closing tag whose "]" ended the value is gone with it.
-        closings.remove(valueEnd - (closingLength - 1));
-        qsizetype delta = 0;
-        if (isSize) {
-            QString value;
-            qsizetype from = valueStart;
-            for (auto used = std::lower_bound(usedClosings.begin(), usedClosings.end(), valueStart);
-                 used != usedClosings.end() && *used < valueEnd; ++used) {
-                value += QStringView(text).mid(from, *used - from);
-                value += spanClosing;
-                from = *used + closingLength;
-            }
-            value += QStringView(text).mid(from, valueEnd - from);
-            const QString span = QStringLiteral("<span style='font-size:%1pt;line-height:100%'>")
-                                     .arg(sizeInPoints(value));
-            edits.replaceWithCopy(0, opening, valueEnd + 1 - opening, span);
-            delta += span.size() - (valueEnd + 1 - opening);
-            searchFrom = valueEnd + 1;
-        } else {
-            edits.replace(0, opening, tagLength, spanOpening);
-            edits.replace(1, valueEnd, 1, u"'>");
-            delta += spanOpening.size() - tagLength + 1;
-            searchFrom = valueStart;
+public:
+    ValueTags(QStringView text, LengthBudget &budget)
+        : m_text(text),
+          m_budget(budget),
+          m_edits(text)
+    {
+        auto found = TagScan::find(text, {u"[font=", u"[/font]", u"[size=", u"[/size]", u"[color=", u"[/color]"});
+        for (size_t name = 0; name < 3; ++name) {
+            m_openings[name] = std::move(found[2 * name]);
+            m_closings[name] = PositionQueue(std::move(found[2 * name + 1]));
         }
-        const qsizetype closing = closings.first(valueStart);
-        if (closing < 0)
-            fail(ErrorNumber::InvalidArgument,
-                 QStringLiteral("[%1=...] tag without a closing tag after it").arg(name));
-        closings.remove(closing);
-        brackets.remove(closing + closingLength - 1);
-        usedClosings.push_back(closing);
-        edits.replace(2, closing, closingLength, spanClosing);
-        budget.grow(delta + spanClosing.size() - closingLength);
+        m_brackets = PositionQueue(TagScan::findCharacter(text, u']'));
     }
-    return edits.apply();
-}
+
+    // Returns false, leaving out as it was, when there is nothing to convert.
+    bool run(QString &out)
+    {
+        if (m_openings[0].empty() && m_openings[1].empty() && m_openings[2].empty())
+            return false;
+        convert(0, u"font");
+        convert(1, u"size");
+        convert(2, u"color");
+        if (m_edits.isEmpty())
+            return false;
+        m_edits.apply(out);
+        return true;
+    }
+
+private:
+    // The test for a closing tag looks from where the last search ended, which
+    // may lie before the opening tag: an opening tag can pass it and still find
+    // no closing tag of its own, and that fails. After a font or colour tag the
+    // search goes on inside its value, which may hold further tags.
+    void convert(size_t index, QStringView name)
+    {
+        const bool isSize = index == 1;
+        const qsizetype tagLength = name.size() + 2;
+        const qsizetype closingLength = name.size() + 3;
+        const QStringView spanOpening = index == 0 ? QStringView(u"<span style='font-family:")
+                                                   : QStringView(u"<span style='color:");
+        PositionQueue &closings = m_closings[index];
+        const int openingChannel = isSize ? m_edits.addChannel() : m_edits.addChannel(tagLength, spanOpening);
+        const int bracketChannel = m_edits.addChannel(1, u"'>");
+        const int closingChannel = m_edits.addChannel(closingLength, spanClosing);
+        qsizetype searchFrom = 0;
+        for (const qsizetype opening : m_openings[index]) {
+            if (opening < searchFrom)
+                continue;
+            if (closings.first(searchFrom) < 0)
+                break;
+            const qsizetype valueStart = opening + tagLength;
+            const qsizetype valueEnd = m_brackets.first(valueStart);
+            if (valueEnd < 0)
+                fail(ErrorNumber::InvalidArgument,
+                     QStringLiteral("[%1= tag without a \"]\" after its value").arg(name));
+            removeBracket(valueEnd);
+            qsizetype delta = 0;
+            if (isSize) {
+                // The value is read as written: where a tag in it was converted
+                // already, it is no number either way.
+                const QString span = QStringLiteral("<span style='font-size:%1pt;line-height:100%'>")
+                                         .arg(sizeInPoints(QStringView(m_text).mid(valueStart, valueEnd - valueStart)));
+                m_edits.replaceWithOwned(openingChannel, opening, valueEnd + 1 - opening, span);
+                delta += span.size() - (valueEnd + 1 - opening);
+                searchFrom = valueEnd + 1;
+            } else {
+                m_edits.replace(openingChannel, opening);
+                m_edits.replace(bracketChannel, valueEnd);
+                delta += spanOpening.size() - tagLength + 1;
+                searchFrom = valueStart;
+            }
+            const qsizetype closing = closings.first(valueStart);
+            if (closing < 0)
+                fail(ErrorNumber::InvalidArgument,
+                     QStringLiteral("[%1=...] tag without a closing tag after it").arg(name));
+            closings.remove(closing);
+            m_brackets.remove(closing + closingLength - 1);
+            m_edits.replace(closingChannel, closing);
+            m_budget.grow(delta + spanClosing.size() - closingLength);
+        }
+    }
+
+    // A closing tag whose "]" ended a value is gone with it.
+    void removeBracket(qsizetype bracket)
+    {
+        m_brackets.remove(bracket);
+        for (const qsizetype start : {bracket - 6, bracket - 7}) {
+            if (start >= 0 && m_text.at(start) == u'[' && m_text.at(start + 1) == u'/') {
+                for (PositionQueue &closings : m_closings)
+                    closings.remove(start);
+            }
+        }
+    }
+
+    QStringView m_text;
+    LengthBudget &m_budget;
+    TextEdits m_edits;
+    std::array<std::vector<qsizetype>, 3> m_openings;
+    std::array<PositionQueue, 3> m_closings;
+    PositionQueue m_brackets;
+};
 
 struct TagPair
 {
-    QStringView opening;
-    QStringView closing;
+    QStringView name;
     QStringView openingHtml;
     QStringView closingHtml;
 };
 
-// Tags that pair an opening tag with the first closing tag after it and keep
-// the text between as it is. The names of one call never meet each other, so
-// their edits are gathered together and applied once.
-QString convertPairs(const QString &text, std::initializer_list<TagPair> pairs, LengthBudget &budget)
+// Images, quote and code blocks, lists, bold, italic and underline, and line
+// breaks. None of them meets another's tags, and only lists can fail, so all
+// are gathered as edits of one text, in the order the conversion makes them.
+class BlockTags
 {
-    TextEdits edits(text, int(pairs.size()) * 2);
-    int channel = 0;
-    for (const TagPair &pair : pairs) {
-        PositionQueue closings(text, pair.closing);
-        const qsizetype delta = pair.openingHtml.size() - pair.opening.size() + pair.closingHtml.size()
-            - pair.closing.size();
-        for (qsizetype opening = text.indexOf(pair.opening); opening >= 0;
-             opening = text.indexOf(pair.opening, opening + pair.opening.size())) {
-            const qsizetype closing = closings.first(opening);
+public:
+    BlockTags(QStringView text, LengthBudget &budget)
+        : m_text(text),
+          m_budget(budget),
+          m_edits(text),
+          m_found(TagScan::find(text, {u"[img]", u"[/img]", u"[quote]", u"[/quote]", u"[code]",
+                                       u"[/code]", u"[b]", u"[/b]", u"[i]", u"[/i]", u"[u]", u"[/u]",
+                                       u"[list]", u"[/list]", u"[*]"}))
+    {
+    }
+
+    // Returns false, leaving out as it was, when there is nothing to convert.
+    bool run(QString &out)
+    {
+        convertPairs(0, 3,
+                     {{{u"img", u"<img src='", u"' border='0' alt='user posted image' />"},
+                       {u"quote", u"<!--QuoteBegin--></div><table border='0' align='center' width='95%' "
+                        u"cellpadding='3' cellspacing='1'><tr><td><b>QUOTE</b> </td></tr><tr><td "
+                        u"id='QUOTE'><!--QuoteEBegin-->",
+                        u"<!--QuoteEnd--></td></tr></table><div class='postcolor'><!--QuoteEEnd-->"},
+                       {u"code", u"<!--c1--></div><table border='0' align='center' width='95%' "
+                        u"cellpadding='3' cellspacing='1'><tr><td><b>CODE</b> </td></tr><tr><td "
+                        u"id='CODE'><!--ec1-->",
+                        u"<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->"}}});
+        PositionQueue lineBreaks(TagScan::findLineBreaks(m_text));
+        convertLists(lineBreaks);
+        convertPairs(3, 3, {{{u"b", u"<b>", u"</b>"}, {u"i", u"<i>", u"</i>"}, {u"u", u"<u>", u"</u>"}}});
+        std::vector<qsizetype> breaks = lineBreaks.remaining();
+        m_budget.grow(4 * qsizetype(breaks.size()));
+        m_edits.replaceAll(m_edits.addChannel(2, u"<br />"), std::move(breaks));
+        if (m_edits.isEmpty())
+            return false;
+        m_edits.apply(out);
+        return true;
+    }
+
+private:
+    // Each opening tag takes the first closing tag of its name after it that no
+    // earlier one took.
+    void convertPairs(size_t first, size_t count, const std::array<TagPair, 3> &html)
+    {
+        for (size_t name = first; name < first + count; ++name) {
+            const std::vector<qsizetype> &openings = m_found[2 * name];
+            PositionQueue closings(std::move(m_found[2 * name + 1]));
+            const TagPair &pair = html[name - first];
+            const qsizetype tagLength = pair.name.size() + 2;
+            const qsizetype delta = pair.openingHtml.size() + pair.closingHtml.size() - 2 * tagLength - 1;
+            const int openingChannel = m_edits.addChannel(tagLength, pair.openingHtml);
+            const int closingChannel = m_edits.addChannel(tagLength + 1, pair.closingHtml);
+            for (const qsizetype opening : openings) {
+                const qsizetype closing = closings.first(opening);
+                if (closing < 0)
+                    break;
+                closings.remove(closing);
+                m_edits.replace(openingChannel, opening);
+                m_edits.replace(closingChannel, closing);
+                m_budget.grow(delta);
+            }
+        }
+    }
+
+    // Each "[*]" runs to the next line break of its block, which becomes
+    // "</li>"; a line break directly after "[list]" is dropped. A list inside a
+    // list gets whatever items its outer list left.
+    void convertLists(PositionQueue &lineBreaks)
+    {
+        const int openingChannel = m_edits.addChannel();
+        const int itemChannel = m_edits.addChannel(3, u"<li>");
+        const int itemEndChannel = m_edits.addChannel(2, u"</li>");
+        const int closingChannel = m_edits.addChannel(7, u"</ul>");
+        const std::vector<qsizetype> &openings = m_found[12];
+        PositionQueue closings(std::move(m_found[13]));
+        PositionQueue items(std::move(m_found[14]));
+        for (const qsizetype start : openings) {
+            const qsizetype closing = closings.first(start);
             if (closing < 0)
                 break;
+            qsizetype tagLength = 6;
+            if (start + 7 < closing && lineBreaks.contains(start + 6)) {
+                lineBreaks.remove(start + 6);
+                tagLength += 2;
+            }
+            m_edits.replace(openingChannel, start, tagLength, u"<ul>");
+            qsizetype delta = 4 - tagLength;
+            for (qsizetype item = items.first(start + tagLength); item >= 0 && item < closing;
+                 item = items.first(item + 3)) {
+                items.remove(item);
+                const qsizetype lineBreak = lineBreaks.first(item + 3);
+                if (lineBreak < 0 || lineBreak > closing)
+                    fail(ErrorNumber::InvalidArgument,
+                         QStringLiteral("a list item [*] without a line break after it in its list"));
+                lineBreaks.remove(lineBreak);
+                m_edits.replace(itemChannel, item);
+                m_edits.replace(itemEndChannel, lineBreak);
+                delta += 4;
+            }
             closings.remove(closing);
-            edits.replace(channel, opening, pair.opening.size(), pair.openingHtml);
-            edits.replace(channel + 1, closing, pair.closing.size(), pair.closingHtml);
-            budget.grow(delta);
+            m_edits.replace(closingChannel, closing);
+            m_budget.grow(delta - 2);
         }
-        channel += 2;
     }
-    return edits.apply();
-}
 
-// [list] blocks. Each "[*]" runs to the next line break of its block, which
-// becomes "</li>"; a line break directly after "[list]" is dropped. A list
-// inside a list gets whatever items its outer list left unconverted.
-QString convertLists(const QString &text, LengthBudget &budget)
-{
-    constexpr QStringView opening = u"[list]";
-    constexpr QStringView closingTag = u"[/list]";
-    PositionQueue closings(text, closingTag);
-    PositionQueue items(text, u"[*]");
-    PositionQueue breaks(text, u"\r\n");
-    TextEdits edits(text, 4);
-    for (qsizetype start = text.indexOf(opening); start >= 0;
-         start = text.indexOf(opening, start + opening.size())) {
-        const qsizetype closing = closings.first(start);
-        if (closing < 0)
-            break;
-        qsizetype tagLength = opening.size();
-        if (start + 7 < closing && breaks.contains(start + 6)) {
-            breaks.remove(start + 6);
-            tagLength += 2;
-        }
-        edits.replace(0, start, tagLength, u"<ul>");
-        qsizetype delta = 4 - tagLength;
-        for (qsizetype item = items.first(start + tagLength); item >= 0 && item < closing;
-             item = items.first(item + 3)) {
-            items.remove(item);
-            const qsizetype lineBreak = breaks.first(item + 3);
-            if (lineBreak < 0 || lineBreak > closing)
-                fail(ErrorNumber::InvalidArgument,
-                     QStringLiteral("a list item [*] without a line break after it in its list"));
-            breaks.remove(lineBreak);
-            edits.replace(1, item, 3, u"<li>");
-            edits.replace(2, lineBreak, 2, u"</li>");
-            delta += 4;
-        }
-        closings.remove(closing);
-        edits.replace(3, closing, closingTag.size(), u"</ul>");
-        budget.grow(delta - 2);
-    }
-    return edits.apply();
-}
-
-QString convertLineBreaks(const QString &text, LengthBudget &budget)
-{
-    const qsizetype breaks = text.count(u"\r\n");
-    budget.grow(4 * breaks);
-    if (breaks == 0)
-        return text;
-    QString result;
-    result.reserve(text.size() + 4 * breaks);
-    qsizetype done = 0;
-    for (qsizetype at = text.indexOf(u"\r\n"); at >= 0; at = text.indexOf(u"\r\n", at + 2)) {
-        result.append(QStringView(text).mid(done, at - done));
-        result.append(u"<br />");
-        done = at + 2;
-    }
-    result.append(QStringView(text).mid(done));
-    return result;
-}
+    QStringView m_text;
+    LengthBudget &m_budget;
+    TextEdits m_edits;
+    std::vector<std::vector<qsizetype>> m_found;
+};
 
 } // namespace
 
@@ -288,30 +350,30 @@ QString ConvertPostToHtml(const QString &post)
 
 QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit)
 {
+    // The texts between the passes. Kept from one conversion to the next on
+    // each thread: fresh memory for every pass of a long post costs more than
+    // the conversion itself.
+    thread_local std::array<QString, 2> between;
+    QStringView text = post;
+    size_t spare = 0;
+    const auto advance = [&](bool changed) {
+        if (changed) {
+            text = between[spare];
+            spare ^= 1;
+        }
+    };
     LengthBudget budget(post.size(), lengthLimit);
-    QString text = normalised(post);
-    for (QStringView name : {u"font", u"size", u"color"})
-        text = convertValueTags(text, name, budget);
-    text = LinkPass(text, LinkPass::Kind::Web, lengthLimit).run();
-    text = LinkPass(text, LinkPass::Kind::Mail, lengthLimit).run();
+    advance(normalise(text, between[spare]));
+    advance(ValueTags(text, budget).run(between[spare]));
+    advance(LinkPass(text, LinkPass::Kind::Web, lengthLimit).run(between[spare]));
+    advance(LinkPass(text, LinkPass::Kind::Mail, lengthLimit).run(between[spare]));
     budget.reset(text.size());
-    text = convertPairs(
-        text,
-        {{u"[img]", u"[/img]", u"<img src='", u"' border='0' alt='user posted image' />"},
-         {u"[quote]", u"[/quote]",
-          u"<!--QuoteBegin--></div><table border='0' align='center' width='95%' cellpadding='3' "
-          u"cellspacing='1'><tr><td><b>QUOTE</b> </td></tr><tr><td id='QUOTE'><!--QuoteEBegin-->",
-          u"<!--QuoteEnd--></td></tr></table><div class='postcolor'><!--QuoteEEnd-->"},
-         {u"[code]", u"[/code]",
-          u"<!--c1--></div><table border='0' align='center' width='95%' cellpadding='3' "
-          u"cellspacing='1'><tr><td><b>CODE</b> </td></tr><tr><td id='CODE'><!--ec1-->",
-          u"<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->"}},
-        budget);
-    text = convertLists(text, budget);
-    text = convertPairs(text,
-                        {{u"[b]", u"[/b]", u"<b>", u"</b>"},
-                         {u"[i]", u"[/i]", u"<i>", u"</i>"},
-                         {u"[u]", u"[/u]", u"<u>", u"</u>"}},
-                        budget);
-    return convertLineBreaks(text, budget);
+    QString html;
+    if (!BlockTags(text, budget).run(html))
+        html = text.data() == post.data() ? post : text.toString();
+    for (QString &buffer : between) {
+        if (buffer.capacity() > keptBufferCapacity)
+            buffer = QString();
+    }
+    return html;
 }

@@ -1,6 +1,7 @@
 #include "linkpass.h"
 
 #include "foundation/wuxoerror.h"
+#include "tagscan.h"
 
 #include <cstring>
 
@@ -23,7 +24,7 @@ QString tagText(QStringView before, LinkPass::Kind kind, QStringView after)
 
 } // namespace
 
-LinkPass::LinkPass(const QString &text, Kind kind, qsizetype lengthLimit)
+LinkPass::LinkPass(QStringView text, Kind kind, qsizetype lengthLimit)
     : m_source(text),
       m_kind(kind),
       m_nameLength(nameOf(kind).size()),
@@ -33,10 +34,14 @@ LinkPass::LinkPass(const QString &text, Kind kind, qsizetype lengthLimit)
       m_length(text.size())
 {
     const QString opening = tagText(u"[", kind, u"");
-    for (qsizetype i = text.indexOf(opening); i >= 0; i = text.indexOf(opening, i + 1))
-        m_openings.push_back(i);
-    m_closings = PositionQueue(text, tagText(u"[/", kind, u"]"));
-    m_brackets = PositionQueue(text, u"]");
+    const QString closing = tagText(u"[/", kind, u"]");
+    auto found = TagScan::find(text, {opening, closing});
+    m_openings = std::move(found[0]);
+    m_closings = PositionQueue(std::move(found[1]));
+    m_idle = m_openings.empty() || m_closings.first(m_openings.front()) < 0;
+    if (m_idle)
+        return;
+    m_brackets = PositionQueue(TagScan::findCharacter(text, u']'));
     m_sourceDead.assign(size_t(text.size()), 0);
 }
 
@@ -56,7 +61,7 @@ void LinkPass::appendSource(QString &to, qsizetype from, qsizetype until) const
     while (from < until) {
         const void *hit = std::memchr(dead + from, 1, size_t(until - from));
         const qsizetype stop = hit ? static_cast<const char *>(hit) - dead : until;
-        to.append(QStringView(m_source).mid(from, stop - from));
+        to.append(m_source.mid(from, stop - from));
         if (stop == until)
             break;
         if (m_source.at(stop) == u']') {
@@ -83,20 +88,24 @@ void LinkPass::appendFront(QString &to, qsizetype from, qsizetype until) const
     }
 }
 
-QString LinkPass::run()
+bool LinkPass::run(QString &out)
 {
+    if (m_idle)
+        return false;
+    m_out = &out;
+    out.resize(0);
+    out.reserve(m_source.size() + 32 * qsizetype(m_openings.size()));
     const QString opening = tagText(u"[", m_kind, u"");
-    m_out.reserve(m_source.size() + m_source.size() / 8);
     for (;;) {
         bool inFront = false;
         if (m_frontRead < m_front.size()) {
             const qsizetype found = m_front.indexOf(opening, m_frontRead);
             if (found < 0) {
-                appendFront(m_out, m_frontRead, m_front.size());
+                appendFront(out, m_frontRead, m_front.size());
                 m_frontRead = m_front.size();
                 continue;
             }
-            appendFront(m_out, m_frontRead, found);
+            appendFront(out, m_frontRead, found);
             m_frontRead = found;
             inFront = true;
         } else {
@@ -105,7 +114,7 @@ QString LinkPass::run()
             if (m_nextOpening == m_openings.size())
                 break;
             const qsizetype found = m_openings[m_nextOpening];
-            appendSource(m_out, m_read, found);
+            appendSource(out, m_read, found);
             m_read = found;
         }
         // Every closing tag ahead lies in the unread post, never in the front.
@@ -121,10 +130,10 @@ QString LinkPass::run()
         else
             convertPlain(inFront, closing);
     }
-    appendFront(m_out, m_frontRead, m_front.size());
-    appendSource(m_out, m_read, m_source.size());
-    Q_ASSERT(m_out.size() == m_length);
-    return m_out;
+    appendFront(out, m_frontRead, m_front.size());
+    appendSource(out, m_read, m_source.size());
+    Q_ASSERT(out.size() == m_length);
+    return true;
 }
 
 // "[url=address]label" keeps address and label where they stand: only the tag
@@ -149,7 +158,7 @@ void LinkPass::convertWithAddress(bool inFront, qsizetype closing)
     m_closings.remove(closing);
     m_brackets.remove(closing + m_nameLength + 2);
     m_sourceDead[size_t(closing)] = 1;
-    m_out.append(m_addressOpening);
+    m_out->append(m_addressOpening);
     if (inFront)
         m_frontRead += tagLength;
     else
@@ -173,7 +182,7 @@ void LinkPass::convertPlain(bool inFront, qsizetype closing)
     const QStringView address = QStringView(chunk).mid(qMin(chunk.size(), m_nameLength + 2));
     grow(m_addressOpening.size() + 2 * address.size() + m_labelOpening.size() - chunk.size()
          + linkClosing.size() - (m_nameLength + 3));
-    m_out.append(m_addressOpening);
+    m_out->append(m_addressOpening);
     QString front;
     front.reserve(2 * address.size() + m_labelOpening.size() + linkClosing.size());
     front.append(address);
@@ -182,7 +191,7 @@ void LinkPass::convertPlain(bool inFront, qsizetype closing)
     front.append(linkClosing);
     m_front = std::move(front);
     m_frontRead = 0;
-    m_frontBrackets = PositionQueue(m_front, u"]");
+    m_frontBrackets = PositionQueue(TagScan::findCharacter(m_front, u']'));
     m_frontDead.assign(size_t(m_front.size()), 0);
     m_closings.remove(closing);
     m_read = closing + m_nameLength + 3;

@@ -20,9 +20,11 @@ public:
 
     // Throws WuxoError 5 for the links that cannot be converted and 7 when the
     // working text would grow past lengthLimit characters.
-    LinkPass(const QString &text, Kind kind, qsizetype lengthLimit);
+    LinkPass(QStringView text, Kind kind, qsizetype lengthLimit);
 
-    QString run();
+    // Writes the converted text to out, reusing its memory. Returns false,
+    // leaving out as it was, when there is nothing to convert.
+    bool run(QString &out);
 
 private:
     void appendSource(QString &to, qsizetype from, qsizetype until) const;
@@ -31,15 +33,16 @@ private:
     void convertPlain(bool inFront, qsizetype closing);
     void grow(qsizetype delta);
 
-    const QString &m_source;
+    QStringView m_source;
     const Kind m_kind;
     const qsizetype m_nameLength;
     const qsizetype m_limit;
     const QStringView m_addressOpening;
     const QStringView m_labelOpening;
 
-    QString m_out;
+    QString *m_out = nullptr;
     qsizetype m_length;
+    bool m_idle = false; // no opening tag has a closing tag after it
 
     // The post as the pass found it; m_read is where the search stands in it
     // once the front is used up. A dead "]" reads as the label opening, a dead

@@ -2,31 +2,42 @@
 
 #include <algorithm>
 
-PositionQueue::PositionQueue(QStringView text, QStringView pattern)
+PositionQueue::PositionQueue(std::vector<qsizetype> positions)
+    : m_positions(std::move(positions)),
+      m_next(m_positions.size() + 1)
 {
-    if (pattern.isEmpty())
-        return;
-    if (pattern.size() == 1) {
-        const QChar wanted = pattern.front();
-        const QChar *data = text.data();
-        for (qsizetype i = 0, size = text.size(); i < size; ++i) {
-            if (data[i] == wanted)
-                m_positions.push_back(i);
-        }
-    } else {
-        // None of the tags a pass looks for can overlap itself, so stepping past
-        // each match finds them all.
-        for (qsizetype i = text.indexOf(pattern); i >= 0; i = text.indexOf(pattern, i + pattern.size()))
-            m_positions.push_back(i);
-    }
-    m_next.resize(m_positions.size() + 1);
     for (size_t i = 0; i < m_next.size(); ++i)
         m_next[i] = qsizetype(i);
 }
 
-qsizetype PositionQueue::indexAtOrAfter(qsizetype from) const
+qsizetype PositionQueue::indexAtOrAfter(qsizetype from)
 {
-    return std::lower_bound(m_positions.begin(), m_positions.end(), from) - m_positions.begin();
+    const qsizetype count = qsizetype(m_positions.size());
+    const qsizetype *positions = m_positions.data();
+    const qsizetype finger = std::min(m_finger, count);
+    // Gallop from the finger to a stretch [low, high) whose end is at or after
+    // the answer and whose start is not after it, then halve the stretch.
+    qsizetype low;
+    qsizetype high;
+    if (finger < count && positions[finger] < from) {
+        low = finger + 1; // positions[low - 1] < from
+        high = low;
+        for (qsizetype step = 1; high < count && positions[high] < from; step *= 2) {
+            low = high + 1;
+            high = std::min(count, high + step);
+        }
+    } else if (finger > 0 && positions[finger - 1] >= from) {
+        high = finger - 1; // positions[high] >= from
+        low = high;
+        for (qsizetype step = 1; low > 0 && positions[low - 1] >= from; step *= 2) {
+            high = low - 1;
+            low = std::max(qsizetype(0), low - step);
+        }
+    } else {
+        return finger;
+    }
+    m_finger = std::lower_bound(positions + low, positions + high, from) - positions;
+    return m_finger;
 }
 
 qsizetype PositionQueue::root(qsizetype index)
@@ -62,4 +73,12 @@ void PositionQueue::remove(qsizetype position)
     const qsizetype index = indexAtOrAfter(position);
     if (index < qsizetype(m_positions.size()) && m_positions[index] == position)
         m_next[index] = index + 1;
+}
+
+std::vector<qsizetype> PositionQueue::remaining()
+{
+    std::vector<qsizetype> positions;
+    for (qsizetype index = root(0); index < qsizetype(m_positions.size()); index = root(index + 1))
+        positions.push_back(m_positions[size_t(index)]);
+    return positions;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringView>
+#include <QtGlobal>
 
 #include <vector>
 
@@ -11,20 +11,25 @@ class PositionQueue
 {
 public:
     PositionQueue() = default;
-    PositionQueue(QStringView text, QStringView pattern);
+    // Positions in ascending order.
+    explicit PositionQueue(std::vector<qsizetype> positions);
 
     // The first position still in the queue that is >= from, or -1.
     qsizetype first(qsizetype from);
     bool contains(qsizetype position);
     // Takes out the tag at position; positions not in the queue are ignored.
     void remove(qsizetype position);
+    // The positions still in the queue, in ascending order.
+    std::vector<qsizetype> remaining();
 
 private:
-    qsizetype indexAtOrAfter(qsizetype from) const;
+    qsizetype indexAtOrAfter(qsizetype from);
     qsizetype root(qsizetype index);
 
     std::vector<qsizetype> m_positions;
     // For each index, an index at or after it that is still in the queue or
     // leads to one; the entry past the last position stands for "none".
     std::vector<qsizetype> m_next;
+    // Where the last search ended: passes search mostly forward and nearby.
+    qsizetype m_finger = 0;
 };

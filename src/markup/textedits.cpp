@@ -1,67 +1,120 @@
 #include "textedits.h"
 
 #include <algorithm>
-#include <limits>
+#include <cstring>
+#include <utility>
 
-TextEdits::TextEdits(QStringView source, int channels)
-    : m_source(source),
-      m_channels(size_t(channels))
+TextEdits::TextEdits(QStringView source)
+    : m_source(source)
 {
+    m_channels.reserve(24);
 }
 
-void TextEdits::add(int channel, const Edit &edit)
+int TextEdits::addChannel(qsizetype length, QStringView text)
+{
+    Channel channel;
+    channel.length = length;
+    channel.text = text;
+    m_channels.push_back(std::move(channel));
+    return int(m_channels.size()) - 1;
+}
+
+int TextEdits::addChannel()
+{
+    m_channels.emplace_back();
+    return int(m_channels.size()) - 1;
+}
+
+void TextEdits::replace(int channel, qsizetype position)
 {
     Channel &target = m_channels[size_t(channel)];
-    if (!target.edits.empty() && target.edits.back().position > edit.position)
+    Q_ASSERT(target.length >= 0);
+    if (!target.positions.empty() && target.positions.back() > position)
         target.sorted = false;
-    target.edits.push_back(edit);
-    m_growth += edit.textLength - edit.length;
+    target.positions.push_back(position);
+    m_growth += target.text.size() - target.length;
+    ++m_count;
 }
 
 void TextEdits::replace(int channel, qsizetype position, qsizetype length, QStringView text)
 {
-    add(channel, {position, length, text.data(), 0, text.size()});
+    Channel &target = m_channels[size_t(channel)];
+    Q_ASSERT(target.length < 0);
+    if (!target.edits.empty() && target.edits.back().position > position)
+        target.sorted = false;
+    target.edits.push_back({position, length, text.data(), text.size()});
+    m_growth += text.size() - length;
+    ++m_count;
 }
 
-void TextEdits::replaceWithCopy(int channel, qsizetype position, qsizetype length, QStringView text)
+void TextEdits::replaceWithOwned(int channel, qsizetype position, qsizetype length, const QString &text)
 {
-    add(channel, {position, length, nullptr, m_copies.size(), text.size()});
-    m_copies.append(text);
+    m_owned.push_back(text);
+    replace(channel, position, length, m_owned.back());
 }
 
-QString TextEdits::apply()
+void TextEdits::replaceAll(int channel, std::vector<qsizetype> &&positions)
 {
-    const auto byPosition = [](const Edit &a, const Edit &b) { return a.position < b.position; };
+    Channel &target = m_channels[size_t(channel)];
+    Q_ASSERT(target.length >= 0 && target.positions.empty());
+    m_growth += (target.text.size() - target.length) * qsizetype(positions.size());
+    m_count += qsizetype(positions.size());
+    target.positions = std::move(positions);
+}
+
+void TextEdits::apply(QString &result)
+{
+    // A heap of the next edit of every channel, lowest position on top.
+    std::vector<std::pair<qsizetype, size_t>> heads;
     std::vector<size_t> next(m_channels.size(), 0);
-    for (Channel &channel : m_channels) {
-        if (!channel.sorted)
-            std::stable_sort(channel.edits.begin(), channel.edits.end(), byPosition);
-    }
-    QString result;
-    result.reserve(m_source.size() + m_growth);
-    qsizetype done = 0;
-    for (;;) {
-        const Edit *edit = nullptr;
-        size_t from = 0;
-        qsizetype lowest = std::numeric_limits<qsizetype>::max();
-        for (size_t c = 0; c < m_channels.size(); ++c) {
-            const std::vector<Edit> &edits = m_channels[c].edits;
-            if (next[c] < edits.size() && edits[next[c]].position < lowest) {
-                lowest = edits[next[c]].position;
-                edit = &edits[next[c]];
-                from = c;
-            }
+    const auto positionAt = [this](size_t c, size_t index) {
+        const Channel &channel = m_channels[c];
+        return channel.length >= 0 ? channel.positions[index] : channel.edits[index].position;
+    };
+    for (size_t c = 0; c < m_channels.size(); ++c) {
+        Channel &channel = m_channels[c];
+        if (!channel.sorted) {
+            std::sort(channel.positions.begin(), channel.positions.end());
+            std::stable_sort(channel.edits.begin(), channel.edits.end(),
+                             [](const Edit &a, const Edit &b) { return a.position < b.position; });
         }
-        if (!edit)
-            break;
-        ++next[from];
-        result.append(m_source.mid(done, edit->position - done));
-        if (edit->text)
-            result.append(QStringView(edit->text, edit->textLength));
-        else
-            result.append(QStringView(m_copies).mid(edit->copyOffset, edit->textLength));
-        done = edit->position + edit->length;
+        if (!channel.positions.empty() || !channel.edits.empty())
+            heads.emplace_back(positionAt(c, 0), c);
     }
-    result.append(m_source.mid(done));
-    return result;
+    const auto later = [](const auto &a, const auto &b) { return a.first > b.first; };
+    std::make_heap(heads.begin(), heads.end(), later);
+
+    result.resize(m_source.size() + m_growth);
+    QChar *out = result.data();
+    const QChar *source = m_source.data();
+    const auto copy = [&out](const QChar *from, qsizetype count) {
+        std::memcpy(static_cast<void *>(out), from, size_t(count) * sizeof(QChar));
+        out += count;
+    };
+    qsizetype done = 0;
+    while (!heads.empty()) {
+        std::pop_heap(heads.begin(), heads.end(), later);
+        const size_t c = heads.back().second;
+        const Channel &channel = m_channels[c];
+        const size_t index = next[c]++;
+        const size_t count = channel.length >= 0 ? channel.positions.size() : channel.edits.size();
+        if (index + 1 < count) {
+            heads.back().first = positionAt(c, index + 1);
+            std::push_heap(heads.begin(), heads.end(), later);
+        } else {
+            heads.pop_back();
+        }
+        const qsizetype position = positionAt(c, index);
+        copy(source + done, position - done);
+        if (channel.length >= 0) {
+            copy(channel.text.data(), channel.text.size());
+            done = position + channel.length;
+        } else {
+            const Edit &edit = channel.edits[index];
+            copy(edit.text, edit.textLength);
+            done = position + edit.length;
+        }
+    }
+    copy(source + done, m_source.size() - done);
+    Q_ASSERT(out == result.constData() + result.size());
 }
