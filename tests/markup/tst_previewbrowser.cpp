@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -33,6 +34,7 @@ private slots:
     void decide_data();
     void decide();
     void createdOnFirstNavigation();
+    void fillsAParentWithALayout();
     void safeSettings();
     void laterPreviewsLoadAgain();
     void scriptsDoNotRun();
@@ -198,6 +200,25 @@ void TestPreviewBrowser::createdOnFirstNavigation()
     QVERIFY(!view->isVisible());
     browser.setGeometry(QRect(5, 118, 590, 246));
     QCOMPARE(view->geometry(), QRect(5, 118, 590, 246));
+}
+
+void TestPreviewBrowser::fillsAParentWithALayout()
+{
+    auto *frame = new QWidget(m_window);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    frame->setGeometry(5, 118, 538, 208);
+    PreviewBrowser browser(frame, nullptr);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+
+    QVERIFY(showPage(browser, writePage(QStringLiteral("preview.html"), "<p>x</p>")));
+
+    QCOMPARE(layout->indexOf(browser.view()), 0);
+    QVERIFY(browser.view()->isVisible());
+    QTRY_COMPARE(browser.view()->geometry(), QRect(0, 0, 538, 208));
+    frame->resize(590, 246);
+    QTRY_COMPARE(browser.view()->size(), QSize(590, 246));
 }
 
 void TestPreviewBrowser::safeSettings()

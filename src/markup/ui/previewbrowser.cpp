@@ -2,6 +2,7 @@
 
 #include "previewwebpage.h"
 
+#include <QLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QWidget>
@@ -98,7 +99,12 @@ void PreviewBrowser::create()
     m_page = new PreviewWebPage(m_profile, view);
     view->setPage(m_page);
     connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewBrowser::loadFinished);
-    view->setGeometry(m_geometry);
+    // A parent that lays out its children (a frame kept in the editor's place)
+    // takes the view in; otherwise the view keeps the geometry it was given.
+    if (QLayout *layout = m_parentForView->layout())
+        layout->addWidget(view);
+    else
+        view->setGeometry(m_geometry);
     view->setVisible(m_visible);
     m_view = view;
 }

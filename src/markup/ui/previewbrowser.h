@@ -28,7 +28,9 @@ public:
     bool isCreated() const;
     // The browser widget; nullptr until the first navigate().
     QWidget *view() const;
-    // Remembered until the view exists, then applied to it.
+    // Remembered until the view exists, then applied to it. A parent with a
+    // layout places the view itself and the geometry is not used. Visible
+    // unless told otherwise.
     void setGeometry(const QRect &geometry);
     void setVisible(bool visible);
 
@@ -52,5 +54,5 @@ private:
     QWebEngineProfile *m_profile = nullptr;
     QPointer<PreviewWebPage> m_page;
     QRect m_geometry;
-    bool m_visible = false;
+    bool m_visible = true;
 };
