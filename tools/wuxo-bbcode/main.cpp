@@ -1,0 +1,146 @@
+// wuxo-bbcode: converts a post written in BBCode to HTML, as the preview does,
+// for people who convert posts in scripts.
+#include "buildinfo.h"
+#include "foundation/textfile.h"
+#include "foundation/wuxoerror.h"
+#include "markup/bbcodeconverter.h"
+#include "markup/previewpage.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int exitUnreadable = 1;
+constexpr int exitConversionFailed = 2;
+
+// A page larger than this (in characters) is refused, as the preview refuses it.
+constexpr qsizetype maxPageLength = qsizetype(64) * 1024 * 1024;
+
+void printError(const QString &message)
+{
+    const QByteArray line = (QStringLiteral("wuxo-bbcode: ") + message + u'\n').toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+QByteArray readStandardInput()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        throw WuxoError(ErrorNumber::PathFileAccess);
+    return input.readAll();
+}
+
+// The converter knows only CR LF as a line break; scripts hand over LF, and
+// older files a lone CR.
+QString withCrLfLineBreaks(const QString &text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / 32);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            result += TextFile::crlf;
+            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            result += TextFile::crlf;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+bool writeStandardOutput(const QString &text)
+{
+    const QByteArray bytes = TextFile::encode(text);
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+        && std::fflush(stdout) == 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wuxo-bbcode"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::versionText));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Converts a post written in BBCode to HTML, as the preview of Wuxo does, and writes the\n"
+        "HTML fragment followed by a line break to standard output. The post is read as UTF-8;\n"
+        "CR LF, LF and a lone CR all end a line.\n"
+        "Exit status: 0 done, 1 a file could not be read (or the options are wrong),\n"
+        "2 the post could not be converted (\"wuxo-bbcode: error N: description\" on standard\n"
+        "error). Nothing is written to standard output when it fails."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption pageOption(
+        QStringLiteral("page"),
+        QStringLiteral("Write a whole page instead: the page template <file> with every \"[post]\" "
+                       "replaced by the HTML, lines joined by CR LF and a CR LF at the end, as the "
+                       "preview writes it."),
+        QStringLiteral("file"));
+    parser.addOption(pageOption);
+    parser.addPositionalArgument(QStringLiteral("post-file"),
+                                 QStringLiteral("The post to convert; standard input when left out or \"-\"."),
+                                 QStringLiteral("[post-file]"));
+    parser.process(app);
+
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() > 1) {
+        printError(QStringLiteral("one post at a time; see --help"));
+        return exitUnreadable;
+    }
+    const QString postPath = arguments.isEmpty() ? QStringLiteral("-") : arguments.first();
+
+    QString post;
+    try {
+        post = TextFile::decode(postPath == u"-" ? readStandardInput() : TextFile::readBytes(postPath));
+    } catch (const WuxoError &error) {
+        printError(QStringLiteral("cannot read %1: %2")
+                       .arg(postPath == u"-" ? QStringLiteral("standard input") : postPath,
+                            error.description()));
+        return exitUnreadable;
+    }
+    QString templateText;
+    if (parser.isSet(pageOption)) {
+        const QString templatePath = parser.value(pageOption);
+        try {
+            templateText = PreviewPage::readTemplate(templatePath);
+        } catch (const WuxoError &error) {
+            printError(QStringLiteral("cannot read the page template %1: %2").arg(templatePath, error.description()));
+            return exitUnreadable;
+        }
+    }
+
+    QString output;
+    try {
+        const QString html = ConvertPostToHtml(withCrLfLineBreaks(post));
+        if (parser.isSet(pageOption)) {
+            const qsizetype placeholders = templateText.count(QStringLiteral("[post]"));
+            if (templateText.size() + placeholders * (html.size() - 6) > maxPageLength)
+                throw WuxoError(ErrorNumber::OutOfMemory,
+                                QStringLiteral("%1: the page would be longer than %2 characters")
+                                    .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
+                                    .arg(maxPageLength));
+            output = PreviewPage::fill(templateText, html) + TextFile::crlf;
+        } else {
+            output = html + u'\n';
+        }
+    } catch (const WuxoError &error) {
+        printError(QStringLiteral("error %1: %2").arg(error.number()).arg(error.description()));
+        return exitConversionFailed;
+    }
+    if (!writeStandardOutput(output)) {
+        printError(QStringLiteral("cannot write to standard output"));
+        return exitUnreadable;
+    }
+    return 0;
+}
