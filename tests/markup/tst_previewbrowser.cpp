@@ -137,6 +137,8 @@ void TestPreviewBrowser::decide_data()
         << preview << D::Refuse;
     QTest::newRow("a refresh to the web")
         << web << Page::NavigationTypeOther << true << preview << D::Refuse;
+    QTest::newRow("a refresh of the page itself")
+        << preview << Page::NavigationTypeRedirect << true << preview << D::Refuse;
     QTest::newRow("a redirect") << web << Page::NavigationTypeRedirect << true << preview
                                 << D::Refuse;
     QTest::newRow("a form sent to the web")

@@ -84,7 +84,9 @@ PreviewBrowser::Decision PreviewBrowser::decide(const QUrl &url,
 {
     if (type == QWebEnginePage::NavigationTypeLinkClicked && !isSameDocument(url, previewUrl))
         return opensOnDesktop(url) ? Decision::OpenInShell : Decision::Refuse;
-    if (type == QWebEnginePage::NavigationTypeFormSubmitted)
+    // A refresh the page asks for itself could reload it for ever.
+    if (type == QWebEnginePage::NavigationTypeFormSubmitted
+        || type == QWebEnginePage::NavigationTypeRedirect)
         return Decision::Refuse;
     if (isMainFrame)
         return isSameDocument(url, previewUrl) ? Decision::Accept : Decision::Refuse;
