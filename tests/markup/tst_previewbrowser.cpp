@@ -135,7 +135,7 @@ void TestPreviewBrowser::decide_data()
     QTest::newRow("another local file loaded")
         << QUrl(QStringLiteral("file:///etc/passwd")) << Page::NavigationTypeTyped << true
         << preview << D::Refuse;
-    QTest::newRow("a refresh to the web")
+    QTest::newRow("another kind of navigation to the web")
         << web << Page::NavigationTypeOther << true << preview << D::Refuse;
     QTest::newRow("a refresh of the page itself")
         << preview << Page::NavigationTypeRedirect << true << preview << D::Refuse;
