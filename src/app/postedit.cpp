@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 
@@ -38,6 +40,31 @@ PostEdit::PostEdit(QWidget *parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Emitted before the change is laid out, so the wrapping is right in time.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { adaptWrapping(position, added); });
+}
+
+void PostEdit::adaptWrapping(int position, int added)
+{
+    // Word wrapping lays a line out in time that grows with the square of its
+    // length: a pasted line of a megabyte would hang the editor.
+    const QTextDocument *text = document();
+    bool hasLongLine = false;
+    if (m_wrapsAnywhere) {
+        for (QTextBlock block = text->begin(); block.isValid() && !hasLongLine; block = block.next())
+            hasLongLine = block.length() > longLine;
+    } else {
+        for (QTextBlock block = text->findBlock(position);
+             block.isValid() && block.position() <= position + added && !hasLongLine;
+             block = block.next())
+            hasLongLine = block.length() > longLine;
+    }
+    if (hasLongLine == m_wrapsAnywhere)
+        return;
+    m_wrapsAnywhere = hasLongLine;
+    setWordWrapMode(hasLongLine ? QTextOption::WrapAnywhere
+                                : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 bool PostEdit::event(QEvent *event)

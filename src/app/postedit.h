@@ -17,6 +17,9 @@ public:
     // meanwhile typed characters are swallowed.
     bool blnCtrlDown() const { return m_ctrlDown; }
 
+    // Lines longer than this wrap at any character instead of at word boundaries.
+    static constexpr int longLine = 20000;
+
 signals:
     // A key pressed with exactly Ctrl (no Shift, no Alt); Qt::Key_B etc.
     void ctrlKeyDown(int key);
@@ -31,5 +34,8 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void adaptWrapping(int position, int added);
+
     bool m_ctrlDown = false;
+    bool m_wrapsAnywhere = false;
 };

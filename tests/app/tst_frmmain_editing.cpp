@@ -270,6 +270,21 @@ private slots:
         QVERIFY(!QApplication::activePopupWidget());
     }
 
+    void aVeryLongLineWrapsAnywhere()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        const QTextOption::WrapMode normal = w->txtPost->wordWrapMode();
+        w->post().replaceSelection(QString(PostEdit::longLine + 100, u'w'));
+        QCOMPARE(w->txtPost->wordWrapMode(), QTextOption::WrapAnywhere);
+        QTest::keyClick(w->txtPost, Qt::Key_Return);
+        QTest::keyClicks(w->txtPost, QStringLiteral("short"));
+        QCOMPARE(w->txtPost->wordWrapMode(), QTextOption::WrapAnywhere);
+        w->mnuEditClearAll_Click();
+        QCOMPARE(w->txtPost->wordWrapMode(), normal);
+        QVERIFY(normal != QTextOption::WrapAnywhere);
+    }
+
     void insertEntriesGoInAtTheCaret()
     {
         MainWindowFixture f;
