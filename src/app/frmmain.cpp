@@ -58,6 +58,7 @@ frmMain::frmMain(QWidget *parent)
     Form_Load();
     if (!m_refused)
         qApp->installEventFilter(this);
+    txtPost->setFocus();
 }
 
 frmMain::~frmMain() = default;

@@ -420,6 +420,19 @@ private slots:
         QCOMPARE(text(w), QStringLiteral("mine"));
     }
 
+    void aDraftThatCannotBeReadLeavesThePost()
+    {
+        MainWindowFixture f;
+        QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        w->mnuFileLoadDraft_Click();
+        QCOMPARE(f.prompts.records.size(), 1);
+        QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" in Main.LoadDraft")));
+        QCOMPARE(text(w), QStringLiteral("mine"));
+        QVERIFY(w->blnPostChanged());
+    }
+
     void aLargeDraftOpens()
     {
         MainWindowFixture f;
