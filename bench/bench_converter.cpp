@@ -1,6 +1,8 @@
-// Converts tag-dense posts of 100 KB and 1 MB and prints the median times.
-// Exits with 1 when the 1 MB post takes more than 30 ms or the 1 MB post takes
-// more than 12 times as long as the 100 KB one.
+// Converts tag-dense posts of 100 KB and 1 MB and prints the median times,
+// by the clock and in processor time of the converting thread. Exits with 1
+// when the 1 MB post takes more than 30 ms or more than 12 times as long as the
+// 100 KB one, in processor time: on a machine shared with builds the clock
+// also counts the time other programs had the processor.
 #include "markup/bbcodeconverter.h"
 
 #include "foundation/wuxoerror.h"
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -42,23 +45,39 @@ QString tagDensePost(qsizetype length)
 
 struct Measure
 {
-    double medianMs;
+    double wallMs;
+    double processorMs;
     qsizetype resultLength;
 };
 
+double threadProcessorMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 Measure measure(const QString &post, int runs)
 {
-    std::vector<double> times;
+    std::vector<double> wall;
+    std::vector<double> processor;
     qsizetype resultLength = 0;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
+        const double processorStart = threadProcessorMs();
         const QString html = ConvertPostToHtml(post);
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        processor.push_back(threadProcessorMs() - processorStart);
+        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
         resultLength = html.size();
     }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], resultLength};
+    return {median(wall), median(processor), resultLength};
 }
 
 } // namespace
@@ -74,17 +93,18 @@ int main()
         ConvertPostToHtml(small); // warm up
         const Measure smallTime = measure(small, runs);
         const Measure largeTime = measure(large, runs);
-        const double growth = largeTime.medianMs / smallTime.medianMs;
+        const double growth = largeTime.processorMs / smallTime.processorMs;
         const auto report = [](const char *name, const QString &post, const Measure &m) {
-            std::printf("%-8s %8lld chars -> %9lld chars  median %8.3f ms  %7.1f MB/s\n", name,
-                        static_cast<long long>(post.size()), static_cast<long long>(m.resultLength),
-                        m.medianMs, double(post.size()) / 1e6 / (m.medianMs / 1000.0));
+            std::printf("%-6s post %8lld chars -> %8lld chars  median %7.2f ms (processor %7.2f ms)  "
+                        "%6.1f MB/s\n",
+                        name, static_cast<long long>(post.size()), static_cast<long long>(m.resultLength),
+                        m.wallMs, m.processorMs, double(post.size()) / 1e6 / (m.processorMs / 1000.0));
         };
         report("100 KB", small, smallTime);
         report("1 MB", large, largeTime);
-        std::printf("growth 1 MB / 100 KB: %.2f (limit %.0f); 1 MB limit %.0f ms\n", growth, limitGrowth,
-                    limitMs);
-        if (largeTime.medianMs > limitMs || growth > limitGrowth) {
+        std::printf("growth 1 MB / 100 KB: %.2f (at most %.0f); 1 MB: at most %.0f ms of processor time\n",
+                    growth, limitGrowth, limitMs);
+        if (largeTime.processorMs > limitMs || growth > limitGrowth) {
             std::printf("FAILED\n");
             return 1;
         }

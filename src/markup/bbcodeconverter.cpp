@@ -239,6 +239,12 @@ public:
     {
     }
 
+    // Where the list tags stand in m_found; the pairs come first, opening and
+    // closing tag of each name.
+    static constexpr size_t listOpenings = 12;
+    static constexpr size_t listClosings = 13;
+    static constexpr size_t listItems = 14;
+
     // Returns false, leaving out as it was, when there is nothing to convert.
     bool run(QString &out)
     {
@@ -298,9 +304,9 @@ private:
         const int itemChannel = m_edits.addChannel(3, u"<li>");
         const int itemEndChannel = m_edits.addChannel(2, u"</li>");
         const int closingChannel = m_edits.addChannel(7, u"</ul>");
-        const std::vector<qsizetype> &openings = m_found[12];
-        PositionQueue closings(std::move(m_found[13]));
-        PositionQueue items(std::move(m_found[14]));
+        const std::vector<qsizetype> &openings = m_found[listOpenings];
+        PositionQueue closings(std::move(m_found[listClosings]));
+        PositionQueue items(std::move(m_found[listItems]));
         for (const qsizetype start : openings) {
             const qsizetype closing = closings.first(start);
             if (closing < 0)
@@ -354,6 +360,16 @@ QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit)
     // each thread: fresh memory for every pass of a long post costs more than
     // the conversion itself.
     thread_local std::array<QString, 2> between;
+    struct LetGoOfLargeBuffers
+    {
+        ~LetGoOfLargeBuffers()
+        {
+            for (QString &buffer : between) {
+                if (buffer.capacity() > keptBufferCapacity)
+                    buffer = QString();
+            }
+        }
+    } letGo;
     QStringView text = post;
     size_t spare = 0;
     const auto advance = [&](bool changed) {
@@ -371,9 +387,5 @@ QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit)
     QString html;
     if (!BlockTags(text, budget).run(html))
         html = text.data() == post.data() ? post : text.toString();
-    for (QString &buffer : between) {
-        if (buffer.capacity() > keptBufferCapacity)
-            buffer = QString();
-    }
     return html;
 }
