@@ -47,12 +47,34 @@ bool EditorText::isEmpty() const
 
 void EditorText::setText(const QString &text)
 {
-    if (text == this->text())
+    // Only the part that differs is replaced: rewriting a long post whole would
+    // cost far more than the change, and the view keeps its place.
+    QString wanted = toEditorText(text);
+    wanted.replace(u'\n', QChar::ParagraphSeparator);
+    const QString current = m_editor->document()->toRawText();
+    if (wanted == current)
         return;
+    const qsizetype shorter = std::min(wanted.size(), current.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && wanted.at(prefix) == current.at(prefix))
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix
+           && wanted.at(wanted.size() - 1 - suffix) == current.at(current.size() - 1 - suffix))
+        ++suffix;
+    // Never cut a character that takes two code units.
+    if (prefix > 0 && wanted.at(prefix - 1).isHighSurrogate())
+        --prefix;
+    if (suffix > 0 && current.at(current.size() - suffix).isLowSurrogate())
+        --suffix;
+    QString middle = wanted.mid(prefix, wanted.size() - prefix - suffix);
+    middle.replace(QChar::ParagraphSeparator, u'\n');
+
     QTextCursor cursor(m_editor->document());
+    cursor.setPosition(int(prefix));
+    cursor.setPosition(int(current.size() - suffix), QTextCursor::KeepAnchor);
     cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(toEditorText(text));
+    cursor.insertText(middle);
     cursor.endEditBlock();
     m_editor->setTextCursor(cursor);
 }

@@ -66,6 +66,35 @@ private slots:
         QCOMPARE(changes.size(), 2);
     }
 
+    void setTextOverAnotherText_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("a break run shortened in the middle") << "a\r\n\r\n\r\n\r\nb" << "a\r\n\r\nb";
+        QTest::newRow("text added at the end") << "one\r\ntwo" << "one\r\ntwo\r\nthree";
+        QTest::newRow("text added at the start") << "two" << "one two";
+        QTest::newRow("repeated letters") << "aaaa" << "aa";
+        QTest::newRow("everything different") << "abc" << "xyz";
+        QTest::newRow("to empty") << "abc\r\n" << "";
+        QTest::newRow("from empty") << "" << "abc\r\n";
+        QTest::newRow("two-unit characters kept whole")
+            << QString::fromUtf8("x\xf0\x9f\x98\x80y") << QString::fromUtf8("x\xf0\x9f\x98\x81y");
+    }
+
+    void setTextOverAnotherText()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QPlainTextEdit editor;
+        EditorText post(&editor);
+        post.setText(before);
+        QSignalSpy changes(&editor, &QPlainTextEdit::textChanged);
+        post.setText(after);
+        QCOMPARE(post.text(), after);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(editor.document()->blockCount(), int(after.count(QStringLiteral("\r\n"))) + 1);
+    }
+
     void positionsCountABreakAsTwo_data()
     {
         QTest::addColumn<int>("editorPosition");
