@@ -8,6 +8,8 @@
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
 #include "foundation/skin.h"
+#include "markup/ui/previewbrowser.h"
+#include "markup/ui/tagcommands.h"
 #include "postgen/ui/frmnews.h" // completes the generator's dialog pointer
 #include "postgen/ui/postgenerator.h"
 #include "widgets/skinwidgets.h"
@@ -52,6 +54,9 @@ frmMain::frmMain(QWidget *parent)
     buildMenus();
     connectControls();
     m_postGenerator = new PostGenerator(this, this);
+    m_tags = new TagCommands(txtPost, this);
+    m_tags->attachLists(cmbFont, cmbSize, cmbColor);
+    m_preview = new PreviewBrowser(WebBrowser, this);
     applyGeometry();
     const WindowSize designSize;
     setOuterSizeTwips(designSize.width, designSize.height);

@@ -13,6 +13,8 @@
 
 class PostEdit;
 class PostGenerator;
+class PreviewBrowser;
+class TagCommands;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -54,6 +56,8 @@ public:
     // Where the embedded browser goes: the editor's place, in the client area.
     QRect webBrowserGeometry() const { return m_geometry.webBrowser; }
     MainGeometry layoutGeometry() const { return m_geometry; }
+    // The preview's browser; its view exists only after the first integrated preview.
+    PreviewBrowser *previewBrowser() const { return m_preview; }
 
     // The window's outer size in twips, 15 to a logical pixel.
     QSizeF outerSizeTwips() const;
@@ -238,6 +242,8 @@ private:
 
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
+    TagCommands *m_tags = nullptr;
+    PreviewBrowser *m_preview = nullptr;
     MainGeometry m_geometry;
     QString m_appCaption;
     bool m_postChanged = false;

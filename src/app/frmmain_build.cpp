@@ -339,9 +339,7 @@ void frmMain::connectControls()
     connect(cmdQuote, &QPushButton::clicked, this, &frmMain::cmdQuote_Click);
     connect(cmdCode, &QPushButton::clicked, this, &frmMain::cmdCode_Click);
     connect(cmdList, &QPushButton::clicked, this, &frmMain::cmdList_Click);
-    connect(cmbFont, &QComboBox::currentIndexChanged, this, &frmMain::cmbFont_Click);
-    connect(cmbSize, &QComboBox::currentIndexChanged, this, &frmMain::cmbSize_Click);
-    connect(cmbColor, &QComboBox::currentIndexChanged, this, &frmMain::cmbColor_Click);
+    // The three lists run their commands through the tag commands, on every choice.
     connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(cmdNewsManual, &QPushButton::clicked, this, &frmMain::cmdNewsManual_Click);

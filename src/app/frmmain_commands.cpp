@@ -6,12 +6,22 @@
 #include "dialogs/frmprefs.h"
 #include "dialogs/helptargets.h"
 #include "foundation/datafolder.h"
+#include "app/postedit.h"
+#include "foundation/errorreport.h"
 #include "foundation/platform.h"
+#include "foundation/preferences.h"
+#include "markup/copypost.h"
+#include "markup/previewcommand.h"
+#include "markup/ui/previewbrowser.h"
+#include "markup/ui/tagcommands.h"
 #include "postgen/ui/frmnews.h" // completes the generator's dialog pointer
 #include "postgen/ui/postgenerator.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
 
 namespace {
 
@@ -85,33 +95,129 @@ void frmMain::mnuHelpAbout_Click()
     about.exec();
 }
 
-void frmMain::cmdBold_Click() { }
+void frmMain::cmdBold_Click()
+{
+    m_tags->cmdBold_Click();
+}
 
-void frmMain::cmdItalic_Click() { }
+void frmMain::cmdItalic_Click()
+{
+    m_tags->cmdItalic_Click();
+}
 
-void frmMain::cmdUnderlined_Click() { }
+void frmMain::cmdUnderlined_Click()
+{
+    m_tags->cmdUnderlined_Click();
+}
 
-void frmMain::cmdURL_Click() { }
+void frmMain::cmdURL_Click()
+{
+    m_tags->cmdURL_Click();
+}
 
-void frmMain::cmdImage_Click() { }
+void frmMain::cmdImage_Click()
+{
+    m_tags->cmdImage_Click();
+}
 
-void frmMain::cmdEmail_Click() { }
+void frmMain::cmdEmail_Click()
+{
+    m_tags->cmdEmail_Click();
+}
 
-void frmMain::cmdQuote_Click() { }
+void frmMain::cmdQuote_Click()
+{
+    m_tags->cmdQuote_Click();
+}
 
-void frmMain::cmdCode_Click() { }
+void frmMain::cmdCode_Click()
+{
+    m_tags->cmdCode_Click();
+}
 
-void frmMain::cmdList_Click() { }
+void frmMain::cmdList_Click()
+{
+    m_tags->cmdList_Click();
+}
 
-void frmMain::cmbFont_Click() { }
+void frmMain::cmbFont_Click()
+{
+    m_tags->cmbFont_Click(cmbFont->currentIndex());
+}
 
-void frmMain::cmbSize_Click() { }
+void frmMain::cmbSize_Click()
+{
+    m_tags->cmbSize_Click(cmbSize->currentText());
+}
 
-void frmMain::cmbColor_Click() { }
+void frmMain::cmbColor_Click()
+{
+    m_tags->cmbColor_Click(cmbColor->currentIndex());
+}
 
-void frmMain::cmdCopy_Click() { }
+void frmMain::cmdCopy_Click()
+{
+    try {
+        EditorText editor = post();
+        if (!CopyPost::longEnough(editor.text())) {
+            Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(), CopyPost::tooShortTitle.toString(),
+                                           MessageIcon::Exclamation, MessageButtons::Ok);
+            return;
+        }
+        if (prefs().CopyRemoveBreaks == 1) {
+            // Each pass that changes the post is an edit of its own, so Undo steps back through them.
+            for (const QString &pass : CopyPost::tidyPasses(editor.text()))
+                editor.setText(pass);
+        }
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        QCoreApplication::processEvents();
+        clipboard->setText(CopyPost::forClipboard(editor.text()));
+        setBlnPostChanged(false);
+        if (prefs().CopyMinimize == 1)
+            setWindowState(windowState() | Qt::WindowMinimized);
+        if (prefs().CopyGotoURL == 1)
+            Platform::shell().open(webEntryValue(1), QString(), QString(), DataFolder::programFolder());
+    } catch (const WuxoError &error) {
+        ReportError(QStringLiteral("Main.cmdCopy"), error);
+    }
+}
 
-void frmMain::cmdPreview_Click() { }
+void frmMain::cmdPreview_Click()
+{
+    if (cmdPreview->text() == QLatin1String("Edit Post")) {
+        cmdPreview->setText(QStringLiteral("Preview Post"));
+        cmdPreview->setAccessibleName(cmdPreview->text());
+        lblHeaders[1]->setText(QStringLiteral("Post Editor"));
+        txtPost->show();
+        WebBrowser->hide();
+        txtPost->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString text = post().text();
+    if (!CopyPost::longEnough(text)) {
+        Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(), CopyPost::tooShortTitle.toString(),
+                                       MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    try {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString page = PreviewCommand::writePage(text);
+        QGuiApplication::restoreOverrideCursor();
+        if (prefs().PreviewIntegrated == 1) {
+            cmdPreview->setText(QStringLiteral("Edit Post"));
+            cmdPreview->setAccessibleName(cmdPreview->text());
+            lblHeaders[1]->setText(QStringLiteral("Post Preview"));
+            WebBrowser->show();
+            txtPost->hide();
+            m_preview->navigate(page);
+        } else {
+            Platform::shell().open(page, QString(), QString(), DataFolder::programFolder());
+        }
+    } catch (const WuxoError &error) {
+        ReportError(QStringLiteral("Main.Preview"), error);
+    }
+}
 
 void frmMain::mnuFileNewsManual_Click()
 {

@@ -196,25 +196,27 @@ private slots:
     void ctrlCombinationsTypeNoControlCharacter_data()
     {
         QTest::addColumn<int>("key");
-        QTest::newRow("Ctrl+I") << int(Qt::Key_I);
-        QTest::newRow("Ctrl+B") << int(Qt::Key_B);
-        QTest::newRow("Ctrl+U") << int(Qt::Key_U);
-        QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return);
-        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab);
-        QTest::newRow("Ctrl+Space") << int(Qt::Key_Space);
-        QTest::newRow("Ctrl+K") << int(Qt::Key_K);
-        QTest::newRow("Ctrl+H") << int(Qt::Key_H);
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Ctrl+I italic, no tab") << int(Qt::Key_I) << "a[I][/I]b";
+        QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << "a[B][/B]b";
+        QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << "a[U][/U]b";
+        QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << "ab";
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << "ab";
+        QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << "ab";
+        QTest::newRow("Ctrl+K") << int(Qt::Key_K) << "ab";
+        QTest::newRow("Ctrl+H") << int(Qt::Key_H) << "ab";
     }
 
     void ctrlCombinationsTypeNoControlCharacter()
     {
         QFETCH(int, key);
+        QFETCH(QString, expected);
         MainWindowFixture f;
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("ab"));
         QTest::keyClick(w->txtPost, Qt::Key_Left);
         QTest::keyClick(w->txtPost, Qt::Key(key), Qt::ControlModifier);
-        QCOMPARE(text(w), QStringLiteral("ab"));
+        QCOMPARE(text(w), expected);
         QVERIFY(!w->txtPost->blnCtrlDown());
     }
 
