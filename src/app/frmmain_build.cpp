@@ -57,6 +57,7 @@ SkinLabel *makeHeader(QWidget *parent, const QString &name, const QString &capti
     label->setFont(verdana(8.25, true));
     label->setForeColor(0x006C4F3A);
     setTag(label, "SkinHeaderF");
+    frmMain::fitHeaderLabel(label);
     return label;
 }
 

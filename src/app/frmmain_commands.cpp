@@ -155,6 +155,13 @@ void frmMain::cmbColor_Click()
     m_tags->cmbColor_Click(cmbColor->currentIndex());
 }
 
+void frmMain::fitHeaderLabel(SkinLabel *label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    if (label->width() < needed)
+        label->resize(needed, label->height());
+}
+
 void frmMain::cmdCopy_Click()
 {
     try {
@@ -189,6 +196,7 @@ void frmMain::cmdPreview_Click()
         cmdPreview->setText(QStringLiteral("Preview Post"));
         cmdPreview->setAccessibleName(cmdPreview->text());
         lblHeaders[1]->setText(QStringLiteral("Post Editor"));
+        fitHeaderLabel(lblHeaders[1]);
         txtPost->show();
         WebBrowser->hide();
         txtPost->setFocus(Qt::OtherFocusReason);
@@ -208,6 +216,7 @@ void frmMain::cmdPreview_Click()
             cmdPreview->setText(QStringLiteral("Edit Post"));
             cmdPreview->setAccessibleName(cmdPreview->text());
             lblHeaders[1]->setText(QStringLiteral("Post Preview"));
+            fitHeaderLabel(lblHeaders[1]);
             WebBrowser->show();
             txtPost->hide();
             m_preview->navigate(page);

@@ -142,6 +142,8 @@ private slots:
                  QByteArray("<html><body><b>Hi</b> there</body></html>\r\n"));
         QCOMPARE(w->cmdPreview->text(), QStringLiteral("Edit Post"));
         QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Preview"));
+        QVERIFY(w->lblHeaders[1]->width()
+                >= w->lblHeaders[1]->fontMetrics().horizontalAdvance(w->lblHeaders[1]->text()));
         QVERIFY(w->txtPost->isHidden());
         QVERIFY(!w->WebBrowser->isHidden());
         QVERIFY(w->previewBrowser()->isCreated());
