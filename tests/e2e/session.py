@@ -146,6 +146,9 @@ check(bool(window_id), "the main window exists on the X server")
 
 editor = wait_for(lambda: find(app, name="Post Editor"))
 check(editor is not None, "the post editor is reachable by name")
+controls = ("push button", "check box", "combo box", "text", "menu item")
+unnamed = [n.getRoleName() for n in walk(frame) if n.getRoleName() in controls and not n.name] if frame else ["no frame"]
+check(not unnamed, "every control of the main window has a name a screen reader can say (unnamed: %r)" % unnamed)
 
 # Typing, Ctrl+B and Undo, read back through the editor's accessible text.
 xdotool("windowfocus", "--sync", window_id)

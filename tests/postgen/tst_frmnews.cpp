@@ -186,6 +186,9 @@ void tst_frmNews::controlsNamedTaggedAndSkinned()
     QCOMPARE(dialog.txtField(4)->backColor(), 0x00112233);
     QCOMPARE(dialog.cmdOK()->backColor(), 0x00445566);
     QCOMPARE(dialog.lblCaption(4)->foreColor(), 0x00000080);
+    // Each field is named by its label, for screen readers and for the label's shortcut.
+    QCOMPARE(dialog.txtField(2)->accessibleName(), QStringLiteral("Site name"));
+    QCOMPARE(dialog.lblCaption(2)->buddy(), dialog.txtField(2));
     QCOMPARE(dialog.tmrAuto()->objectName(), QStringLiteral("tmrAuto"));
     QCOMPARE(dialog.tmrAuto()->interval(), 250);
     QVERIFY(!dialog.tmrAuto()->isActive());
