@@ -7,6 +7,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmprefs.h"
 #include "foundation/datafolder.h"
+#include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "postgen/ui/frmnews.h"
 #include "widgets/appicon.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -63,6 +65,75 @@ bool shoot(QWidget *window, const QString &path)
     return saved;
 }
 
+// Shows each of the program's boxes through the real prompts, draws it and
+// closes it, in the current palette: a check for clipped or unreadable text.
+bool shootBoxes(const QString &out, const QString &suffix)
+{
+    bool ok = true;
+    int number = 0;
+    const auto grabNext = [&](const QString &name) {
+        QTimer::singleShot(600, qApp, [&, name] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box) {
+                ok = false;
+                return;
+            }
+            ok &= box->grab().save(out + QStringLiteral("/box-%1-%2%3.png")
+                                             .arg(++number, 2, 10, QLatin1Char('0'))
+                                             .arg(name, suffix));
+            box->close();
+        });
+    };
+    WidgetPrompts prompts;
+    const WuxoError error(ErrorNumber::FileNotFound);
+    grabNext(QStringLiteral("error"));
+    prompts.messageBox(ErrorReport::message(error), ErrorReport::title(QStringLiteral("Main.Preview"), error),
+                       MessageIcon::Critical, MessageButtons::Ok);
+    grabNext(QStringLiteral("save-draft"));
+    prompts.messageBox(QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
+                       QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
+    grabNext(QStringLiteral("already-running"));
+    prompts.messageBox(QStringLiteral("Wuxo is already running. Please close the other instance before "
+                                      "starting Wuxo again."),
+                       QStringLiteral("Wuxo Error"), MessageIcon::Exclamation, MessageButtons::Ok);
+    grabNext(QStringLiteral("too-short"));
+    prompts.messageBox(QStringLiteral("You must enter a message to post!"), QStringLiteral("Error"),
+                       MessageIcon::Exclamation, MessageButtons::Ok);
+    grabNext(QStringLiteral("no-draft"));
+    prompts.messageBox(QStringLiteral("No saved draft found."), QStringLiteral("Load Error"),
+                       MessageIcon::Exclamation, MessageButtons::Ok);
+    grabNext(QStringLiteral("new-post"));
+    prompts.messageBox(QStringLiteral("Clear the current post?"), QStringLiteral("New Post"),
+                       MessageIcon::None, MessageButtons::YesNoCancel);
+    grabNext(QStringLiteral("insert-url"));
+    prompts.inputBox(QStringLiteral("Enter the URL for the link:"), QStringLiteral("Insert URL"),
+                     QStringLiteral("http://"));
+    grabNext(QStringLiteral("insert-list"));
+    prompts.inputBox(QStringLiteral("Enter a list item (enter blank or press cancel to end list)"),
+                     QStringLiteral("Insert List"), QString());
+    grabNext(QStringLiteral("input-required"));
+    prompts.inputBox(QStringLiteral("Your comment:"), QStringLiteral("Input Required"), QString());
+    return ok;
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(100, 170, 255));
+    return dark;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,6 +148,23 @@ int main(int argc, char *argv[])
 
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(out);
+    if (argc > 2 && QByteArray(argv[2]) == "--boxes") {
+        // Every box in the light and in a dark desktop palette, for a look by eye.
+        bool boxes = shootBoxes(out, QString());
+        QApplication::setPalette(darkPalette());
+        boxes &= shootBoxes(out, QStringLiteral("-dark"));
+        QTemporaryDir darkProgram;
+        DataFolder::setProgramFolder(darkProgram.path());
+        frmMain dark;
+        dark.show();
+        dark.post().setText(QString::fromLatin1(samplePost));
+        boxes &= shoot(&dark, out + QStringLiteral("/main-window-dark.png"));
+        frmPrefs darkPreferences(&dark);
+        darkPreferences.show();
+        boxes &= shoot(&darkPreferences, out + QStringLiteral("/preferences-dark.png"));
+        dark.setBlnPostChanged(false);
+        return boxes ? 0 : 1;
+    }
     QTemporaryDir program;
     DataFolder::setProgramFolder(program.path());
 

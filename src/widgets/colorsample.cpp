@@ -38,7 +38,9 @@ void ColorSample::refresh()
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colors.setColor(group, QPalette::Base, shown(m_back));
-        colors.setColor(group, QPalette::Text, shown(m_fore));
+        const QColor back = shown(m_back);
+        const QColor contrast = back.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+        colors.setColor(group, QPalette::Text, m_fore == noColor ? contrast : shown(m_fore));
     }
     setPalette(colors);
 }

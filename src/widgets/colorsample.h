@@ -15,6 +15,8 @@ public:
     qint32 backColor() const { return m_back; }
     void setBackColor(qint32 value);
     qint32 foreColor() const { return m_fore; }
+    // A sample without a text colour of its own writes in black or white, whichever reads.
+    static constexpr qint32 noColor = -1;
     void setForeColor(qint32 value);
 
 protected:
@@ -23,5 +25,5 @@ protected:
 private:
     void refresh();
     qint32 m_back = qint32(0x80000005u);
-    qint32 m_fore = qint32(0x80000008u);
+    qint32 m_fore = noColor;
 };

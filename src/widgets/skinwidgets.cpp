@@ -164,20 +164,36 @@ void SkinLabel::changeEvent(QEvent *event)
 SkinButton::SkinButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
 {
-    setRole(this, QPalette::Button, m_back);
+    refresh();
     setFocusPolicy(Qt::TabFocus);
 }
 
 void SkinButton::setBackColor(qint32 value)
 {
-    setRole(this, QPalette::Button, value);
+    OleColor::toQColor(value);
     m_back = value;
+    refresh();
+}
+
+void SkinButton::refresh()
+{
+    setRole(this, QPalette::Button, m_back);
+    // The caption takes black or white, whichever reads on the face: a light
+    // skin under a dark desktop theme would otherwise get light captions.
+    QPalette palette = this->palette();
+    const QColor face = OleColor::toQColor(m_back);
+    const QColor caption = face.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::ButtonText, caption);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     face.lightness() >= 128 ? QColor(Qt::darkGray) : QColor(Qt::lightGray));
+    setPalette(palette);
 }
 
 void SkinButton::changeEvent(QEvent *event)
 {
-    if (isPaletteChange(event) && OleColor::isSystem(m_back))
-        setRole(this, QPalette::Button, m_back);
+    if (isPaletteChange(event))
+        refresh();
     QPushButton::changeEvent(event);
 }
 

@@ -109,6 +109,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void refresh();
     qint32 m_back = 0x00F7F2EE;
 };
 

@@ -166,6 +166,22 @@ private Q_SLOTS:
         ApplySkin(&window, SkinColors());
     }
 
+    void buttonCaptionsReadOnTheirFace()
+    {
+        const QPalette saved = QApplication::palette();
+        QPalette dark = saved;
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(50, 50, 50));
+        QApplication::setPalette(dark);
+        SkinButton light(QStringLiteral("Copy Post"));
+        light.setBackColor(0x00EDD0BC);
+        QCOMPARE(light.palette().color(QPalette::ButtonText), QColor(Qt::black));
+        SkinButton darkFace(QStringLiteral("Copy Post"));
+        darkFace.setBackColor(0x00303030);
+        QCOMPARE(darkFace.palette().color(QPalette::ButtonText), QColor(Qt::white));
+        QApplication::setPalette(saved);
+    }
+
     void applyingTwiceChangesNothing()
     {
         SkinnedWindow window;
