@@ -84,6 +84,11 @@ bool createAndSeed(const QString &folder)
     return true;
 }
 
+bool isInstalled()
+{
+    return FileExists(programFolder() + QStringLiteral("/../share/doc/wuxo/Read Me.html"));
+}
+
 QString ensure()
 {
     const QString beside = programFolder() + QStringLiteral("/data");
@@ -91,7 +96,7 @@ QString ensure()
     if (FileExists(beside)) {
         if (isWritableFolder(beside))
             chosen = beside;
-    } else if (createAndSeed(beside)) {
+    } else if (!isInstalled() && createAndSeed(beside)) {
         chosen = beside;
     }
     if (chosen.isEmpty()) {

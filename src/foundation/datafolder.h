@@ -22,10 +22,15 @@ void setPath(const QString &folder);
 // Full path of a file in the data folder.
 QString filePath(const QString &fileName);
 
+// True for a program installed among the system's programs (its guide lies in
+// ../share/doc/wuxo): such a program keeps no data beside itself.
+bool isInstalled();
+
 // The start-up step: use "data" beside the program when it exists and can be
 // written; otherwise create it (one level) and fill it with the default data
-// files; when that fails too, use the per-user folder, created and filled the
-// same way. An existing folder is never touched. Returns the chosen path.
+// files; when that fails too, or the program is installed, use the per-user
+// folder, created and filled the same way. An existing folder is never
+// touched. Returns the chosen path.
 QString ensure();
 
 // Creates `folder` (one level) and seeds it with the default data files.

@@ -85,6 +85,19 @@ private Q_SLOTS:
         QDir(data).removeRecursively();
     }
 
+    void installedProgramKeepsItsDataWithTheUser()
+    {
+        QTemporaryDir prefix;
+        QDir(prefix.path()).mkpath(QStringLiteral("bin"));
+        QDir(prefix.path()).mkpath(QStringLiteral("share/doc/wuxo"));
+        QFile(prefix.filePath(QStringLiteral("share/doc/wuxo/Read Me.html"))).open(QIODevice::WriteOnly);
+        DataFolder::setProgramFolder(prefix.filePath(QStringLiteral("bin")));
+        const QString data = DataFolder::ensure();
+        QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data"));
+        QVERIFY(!QFile::exists(prefix.filePath(QStringLiteral("bin/data"))));
+        QDir(data).removeRecursively();
+    }
+
     void secondInstanceIsRefused()
     {
         QTemporaryDir program;

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# check-install.sh BUILD_DIR SOURCE_DIR: installs into a scratch prefix and checks
+# that everything a desktop needs is where it looks for it, and valid.
+set -uo pipefail
+build=$1
+source=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+
+failed=0
+expect() {
+    if [ -e "$prefix/$1" ]; then echo "ok    $1"; else echo "FAIL  $1 is missing"; failed=1; fi
+}
+expect bin/wuxo
+expect bin/wuxo-bbcode
+expect "share/doc/wuxo/Read Me.html"
+expect share/applications/example.quorvel.Wuxo.desktop
+expect share/metainfo/example.quorvel.Wuxo.metainfo.xml
+expect share/icons/hicolor/scalable/apps/example.quorvel.Wuxo.svg
+for size in 32 48 128; do
+    expect share/icons/hicolor/${size}x${size}/apps/example.quorvel.Wuxo.png
+done
+
+if command -v desktop-file-validate >/dev/null 2>&1; then
+    desktop-file-validate "$prefix/share/applications/example.quorvel.Wuxo.desktop" \
+        && echo "ok    desktop entry is valid" || { echo "FAIL  desktop entry"; failed=1; }
+else
+    echo "skip  desktop-file-validate is not installed"
+fi
+if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/example.quorvel.Wuxo.metainfo.xml" >/dev/null \
+        && echo "ok    metainfo is valid" || { echo "FAIL  metainfo"; failed=1; }
+else
+    echo "skip  appstreamcli is not installed"
+fi
+
+# The installed tool runs and converts.
+out=$(printf '[b]x[/b]' | "$prefix/bin/wuxo-bbcode")
+[ "$out" = "<b>x</b>" ] && echo "ok    installed wuxo-bbcode converts" || { echo "FAIL  wuxo-bbcode said: $out"; failed=1; }
+
+[ $failed -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
+exit $failed
