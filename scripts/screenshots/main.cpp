@@ -2,15 +2,14 @@
 // and the guide: wuxo-screenshots OUTPUT_FOLDER (run it on an X server, e.g.
 // under xvfb-run, so that the preview's web view paints too).
 
+#include "app/application.h"
 #include "app/frmmain.h"
 #include "app/postedit.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmprefs.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
-#include "foundation/platform.h"
 #include "postgen/ui/frmnews.h"
-#include "widgets/appicon.h"
 #include "widgets/skinwidgets.h"
 #include "widgets/widgetprompts.h"
 
@@ -138,13 +137,9 @@ QPalette darkPalette()
 
 int main(int argc, char *argv[])
 {
+    Application::setUpBeforeApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationName(QStringLiteral("Wuxo"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(AppIcon::icon());
-    WidgetPrompts prompts;
-    Platform::setDefaultPrompts(&prompts);
+    Application::setUpApplication();
 
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(out);

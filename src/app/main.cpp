@@ -1,22 +1,13 @@
+#include "app/application.h"
 #include "app/frmmain.h"
-#include "foundation/platform.h"
-#include "widgets/appicon.h"
-#include "widgets/widgetprompts.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    // The preview's web view shares its drawing context with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Application::setUpBeforeApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationName(QStringLiteral("Wuxo"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(AppIcon::icon());
-
-    WidgetPrompts prompts;
-    Platform::setDefaultPrompts(&prompts);
+    Application::setUpApplication();
 
     frmMain window;
     if (window.refusedSecondInstance())
