@@ -10,7 +10,6 @@
 #include "foundation/skin.h"
 #include "markup/ui/previewbrowser.h"
 #include "markup/ui/tagcommands.h"
-#include "postgen/ui/frmnews.h" // completes the generator's dialog pointer
 #include "postgen/ui/postgenerator.h"
 #include "widgets/skinwidgets.h"
 

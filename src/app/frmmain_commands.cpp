@@ -14,7 +14,6 @@
 #include "markup/previewcommand.h"
 #include "markup/ui/previewbrowser.h"
 #include "markup/ui/tagcommands.h"
-#include "postgen/ui/frmnews.h" // completes the generator's dialog pointer
 #include "postgen/ui/postgenerator.h"
 #include "widgets/skinwidgets.h"
 

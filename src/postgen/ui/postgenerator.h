@@ -1,12 +1,12 @@
 #pragma once
 
 #include "postgen/autorun.h"
+#include "postgen/ui/frmnews.h"
 
 #include <QObject>
 #include <QPointer>
 
 class PostGeneratorHost;
-class frmNews;
 
 // The post generator's commands on the main window: the manual dialog, and the
 // automatic run that fills the hidden dialog from the clipboard and input
