@@ -5,7 +5,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
        fonts-dejavu-core)
-tests=(xvfb xauth xdotool xclip dbus dbus-x11 at-spi2-core python3-pyatspi imagemagick)
+tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
 fuzz=(clang libclang-rt-14-dev)
 
