@@ -11,7 +11,7 @@ for bench in "$build"/bench/bench_*; do
     name=$(basename "$bench")
     echo "== $name"
     if command -v xvfb-run >/dev/null 2>&1 && [ -z "${DISPLAY:-}" ]; then
-        runner=(xvfb-run -a -s "-screen 0 1280x1024x24")
+        runner=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
     else
         runner=()
     fi
