@@ -89,6 +89,11 @@ qint32 fromRgb(int red, int green, int blue)
     return qint32((quint32(blue & 0xFF) << 16) | (quint32(green & 0xFF) << 8) | quint32(red & 0xFF));
 }
 
+QColor readableOn(const QColor &face)
+{
+    return face.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 qint32 fromQColor(const QColor &color)
 {
     const QColor rgb = color.toRgb();

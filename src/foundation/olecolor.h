@@ -16,4 +16,7 @@ QColor toQColor(qint32 value);
 qint32 fromQColor(const QColor &color);
 qint32 fromRgb(int red, int green, int blue);
 
+// Black or white, whichever reads on `face`.
+QColor readableOn(const QColor &face);
+
 } // namespace OleColor

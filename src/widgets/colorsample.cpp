@@ -38,9 +38,8 @@ void ColorSample::refresh()
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colors.setColor(group, QPalette::Base, shown(m_back));
-        const QColor back = shown(m_back);
-        const QColor contrast = back.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
-        colors.setColor(group, QPalette::Text, m_fore == noColor ? contrast : shown(m_fore));
+        colors.setColor(group, QPalette::Text,
+                        m_fore == noColor ? OleColor::readableOn(shown(m_back)) : shown(m_fore));
     }
     setPalette(colors);
 }

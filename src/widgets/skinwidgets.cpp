@@ -182,7 +182,7 @@ void SkinButton::refresh()
     // skin under a dark desktop theme would otherwise get light captions.
     QPalette palette = this->palette();
     const QColor face = OleColor::toQColor(m_back);
-    const QColor caption = face.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+    const QColor caption = OleColor::readableOn(face);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::ButtonText, caption);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText,
