@@ -77,8 +77,8 @@ bool sameName(const QString &a, const QString &b)
 
 // Lines [begin, end) of the first section named `section`; begin is the header.
 // The section runs to the next header or the end of the file.
-bool findSection(const QList<RawLine> &lines, const QList<Parsed> &parsed, const QString &section,
-                 qsizetype *begin, qsizetype *end)
+bool findSection(const QList<Parsed> &parsed, const QString &section, qsizetype *begin,
+                 qsizetype *end)
 {
     for (qsizetype i = 0; i < parsed.size(); ++i) {
         if (parsed[i].kind != Parsed::SectionHeader || !sameName(parsed[i].name, section))
@@ -90,7 +90,6 @@ bool findSection(const QList<RawLine> &lines, const QList<Parsed> &parsed, const
         *end = j;
         return true;
     }
-    Q_UNUSED(lines);
     return false;
 }
 
@@ -197,7 +196,7 @@ void clsIniFile::rewrite(Change change, const QString &section, const QString &k
     const QByteArray keyLine = TextFile::encode(key + u'=' + value);
     qsizetype begin = 0;
     qsizetype end = 0;
-    const bool hasSection = findSection(lines, parsed, section, &begin, &end);
+    const bool hasSection = findSection(parsed, section, &begin, &end);
 
     switch (change) {
     case Change::DeleteSection:
