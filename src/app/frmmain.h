@@ -202,6 +202,10 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    // frmmain_commands.cpp
+    void warnPostTooShort();
+    void showPreviewState(bool previewing);
+
     // frmmain_build.cpp
     void buildControls();
     void buildMenus();

@@ -161,24 +161,44 @@ void frmMain::fitHeaderLabel(SkinLabel *label)
         label->resize(needed, label->height());
 }
 
+void frmMain::warnPostTooShort()
+{
+    Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(),
+                                   CopyPost::tooShortTitle.toString(), MessageIcon::Exclamation,
+                                   MessageButtons::Ok);
+}
+
+// The caption of cmdPreview is the preview state: "Edit Post" while the page shows.
+void frmMain::showPreviewState(bool previewing)
+{
+    cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
+    cmdPreview->setAccessibleName(cmdPreview->text());
+    lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview") : QStringLiteral("Post Editor"));
+    fitHeaderLabel(lblHeaders[1]);
+    WebBrowser->setVisible(previewing);
+    txtPost->setVisible(!previewing);
+}
+
 void frmMain::cmdCopy_Click()
 {
     try {
         EditorText editor = post();
-        if (!CopyPost::longEnough(editor.text())) {
-            Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(), CopyPost::tooShortTitle.toString(),
-                                           MessageIcon::Exclamation, MessageButtons::Ok);
+        QString text = editor.text();
+        if (!CopyPost::longEnough(text)) {
+            warnPostTooShort();
             return;
         }
         if (prefs().CopyRemoveBreaks == 1) {
             // Each pass that changes the post is an edit of its own, so Undo steps back through them.
-            for (const QString &pass : CopyPost::tidyPasses(editor.text()))
+            for (const QString &pass : CopyPost::tidyPasses(text)) {
                 editor.setText(pass);
+                text = pass;
+            }
         }
         QClipboard *clipboard = QGuiApplication::clipboard();
         clipboard->clear();
         QCoreApplication::processEvents();
-        clipboard->setText(CopyPost::forClipboard(editor.text()));
+        clipboard->setText(CopyPost::forClipboard(text));
         setBlnPostChanged(false);
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);
@@ -192,19 +212,13 @@ void frmMain::cmdCopy_Click()
 void frmMain::cmdPreview_Click()
 {
     if (cmdPreview->text() == QLatin1String("Edit Post")) {
-        cmdPreview->setText(QStringLiteral("Preview Post"));
-        cmdPreview->setAccessibleName(cmdPreview->text());
-        lblHeaders[1]->setText(QStringLiteral("Post Editor"));
-        fitHeaderLabel(lblHeaders[1]);
-        txtPost->show();
-        WebBrowser->hide();
+        showPreviewState(false);
         txtPost->setFocus(Qt::OtherFocusReason);
         return;
     }
     const QString text = post().text();
     if (!CopyPost::longEnough(text)) {
-        Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(), CopyPost::tooShortTitle.toString(),
-                                       MessageIcon::Exclamation, MessageButtons::Ok);
+        warnPostTooShort();
         return;
     }
     try {
@@ -212,12 +226,7 @@ void frmMain::cmdPreview_Click()
         const QString page = PreviewCommand::writePage(text);
         QGuiApplication::restoreOverrideCursor();
         if (prefs().PreviewIntegrated == 1) {
-            cmdPreview->setText(QStringLiteral("Edit Post"));
-            cmdPreview->setAccessibleName(cmdPreview->text());
-            lblHeaders[1]->setText(QStringLiteral("Post Preview"));
-            fitHeaderLabel(lblHeaders[1]);
-            WebBrowser->show();
-            txtPost->hide();
+            showPreviewState(true);
             m_preview->navigate(page);
         } else {
             Platform::shell().open(page, QString(), QString(), DataFolder::programFolder());
