@@ -96,6 +96,31 @@ def press_opening_a_box(node):
         pass
 
 
+def type_into(window, node):
+    """Gives the X focus to the window and the keyboard focus to the control."""
+    xdotool("windowfocus", "--sync", window)
+    node.queryComponent().grabFocus()
+    time.sleep(0.3)
+
+
+def answer(box, button):
+    """Presses a button of a box the program shows, if the box and button are there."""
+    if box is None:
+        return
+    node = find(box, role="push button", name=button)
+    if node is not None:
+        press(node)
+
+
+def ends(process):
+    try:
+        process.wait(timeout=20)
+        return True
+    except subprocess.TimeoutExpired:
+        process.kill()
+        return False
+
+
 def text_of(node):
     text = node.queryText()
     return text.getText(0, -1)
@@ -151,9 +176,7 @@ unnamed = [n.getRoleName() for n in walk(frame) if n.getRoleName() in controls a
 check(not unnamed, "every control of the main window has a name a screen reader can say (unnamed: %r)" % unnamed)
 
 # Typing, Ctrl+B and Undo, read back through the editor's accessible text.
-xdotool("windowfocus", "--sync", window_id)
-editor.queryComponent().grabFocus()
-time.sleep(0.3)
+type_into(window_id, editor)
 xdotool("type", "--delay", "30", "Hello ")
 xdotool("key", "ctrl+b")
 xdotool("type", "--delay", "30", "bold")
@@ -175,18 +198,11 @@ second_app = wait_for(lambda: application(second.pid), timeout=40)
 refusal = wait_for(lambda: find(second_app, name="Wuxo Error"), timeout=20) if second_app else None
 check(refusal is not None, "a second start shows the 'Wuxo Error' box")
 if refusal is not None:
-    message = find(refusal, role="label", name=None)
     texts = [n.name for n in walk(refusal) if n.getRoleName() == "label"]
     check(any("Wuxo is already running. Please close the other instance before starting Wuxo again." in t
               for t in texts), "the refusal says why")
-    ok = find(refusal, role="push button", name="OK")
-    if ok is not None:
-        press(ok)
-try:
-    second.wait(timeout=20)
-except subprocess.TimeoutExpired:
-    second.kill()
-check(second.returncode == 0, "the refused instance ends by itself")
+answer(refusal, "OK")
+check(ends(second) and second.returncode == 0, "the refused instance ends by itself")
 check(first.poll() is None, "the first instance keeps running")
 
 # Preview writes preview.html and shows it; the button turns into Edit Post.
@@ -207,9 +223,7 @@ if preview_button is not None:
 
 # Copy Post tidies runs of line breaks and fills the clipboard.
 editor = wait_for(lambda: find(app, name="Post Editor"))
-xdotool("windowfocus", "--sync", window_id)
-editor.queryComponent().grabFocus()
-time.sleep(0.3)
+type_into(window_id, editor)
 xdotool("key", "ctrl+End")
 xdotool("key", "Return", "Return", "Return", "Return", "Return")
 xdotool("type", "--delay", "30", "End")
@@ -223,9 +237,7 @@ if copy_button is not None:
           "the editor shows the tidied post")
 
 # Closing with an unsaved change asks "Save Draft?"; No closes without saving.
-xdotool("windowfocus", "--sync", window_id)
-editor.queryComponent().grabFocus()
-time.sleep(0.2)
+type_into(window_id, editor)
 xdotool("type", "--delay", "30", "!")
 exit_item = find(app, role="menu item", name="Exit", showing=False)
 check(exit_item is not None, "the Exit menu item is reachable")
@@ -233,15 +245,8 @@ if exit_item is not None:
     press_opening_a_box(exit_item)
 question = wait_for(lambda: find(app, name="Save Draft?"), timeout=20)
 check(question is not None, "closing an unsaved post asks 'Save Draft?'")
-if question is not None:
-    no = find(question, role="push button", name="No")
-    if no is not None:
-        press(no)
-try:
-    first.wait(timeout=20)
-except subprocess.TimeoutExpired:
-    first.kill()
-    check(False, "the program ends after No")
+answer(question, "No")
+check(ends(first), "the program ends after No")
 check(read(draft) == b"Hello [B]bol[/B]\r\n", "No leaves the draft as it was")
 prefs = read(os.path.join(data, "prefs.txt")) or b""
 check(b"[Visual]\r\nMainWidth=" in prefs and b"\r\nMainHeight=" in prefs,
