@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# run.sh WUXO_BINARY DATA_SOURCE: one end-to-end session of the real program.
+# run.sh WUXO_BINARY DATA_SOURCE SCENARIO: one end-to-end scenario (a Python
+# script in this folder) against the real program, on a private X server and
+# D-Bus session.
 set -uo pipefail
 binary=$1
 data_source=$2
+scenario=${3:-session.py}
 here=$(cd "$(dirname "$0")" && pwd)
 
 for tool in Xvfb xdotool xclip dbus-run-session; do
@@ -19,29 +22,20 @@ fi
 work=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
 
-# A private X server on the first free display number.
-display=""
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -e "/tmp/.X11-unix/X$n" ]; then
-        display=":$n"
-        break
-    fi
-done
-if [ -z "$display" ]; then
+# A private X server: Xvfb picks a free display itself and writes its number.
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+number=""
+read -r -t 20 -u "$displayfd" number || true
+exec {displayfd}>&-
+if [ -z "$number" ]; then
     echo "SKIP: Xvfb could not start here"
     cat "$work/xvfb.log"
     exit 77
 fi
 
-export DISPLAY=$display
+export DISPLAY=":$number"
 export QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QTWEBENGINE_DISABLE_SANDBOX=1
@@ -49,6 +43,9 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export HOME="$work/home"
 mkdir -p "$HOME"
+export WUXO_BINARY="$binary"
+export PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}"
 unset QT_ACCESSIBILITY_BRIDGE WAYLAND_DISPLAY
 
-dbus-run-session -- /usr/bin/python3 "$here/session.py" "$binary" "$data_source" "$work"
+timeout -k 10 "${WUXO_E2E_TIMEOUT:-220}" \
+    dbus-run-session -- /usr/bin/python3 "$here/$scenario" "$data_source" "$work"

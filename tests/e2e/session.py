@@ -1,168 +1,27 @@
 """One session of the real Wuxo, driven from outside as a user (or a screen
-reader) would: AT-SPI to find and press controls and read the editor, xdotool
-for typing and shortcuts, xclip for the clipboard. Every result is checked from
-outside: window titles, files in the data folder, the clipboard."""
+reader) would. Every result is checked from outside: window titles, files in
+the data folder, the clipboard."""
 
 import os
-import shutil
-import subprocess
 import sys
-import time
 
-import pyatspi
-from gi.repository import GLib
+from wuxo_e2e import (answer, application, check, clipboard, ends, find, finish, make_program,
+                      press, press_opening_a_box, read, start, text_of, type_into, wait_for, walk,
+                      xdotool)
 
-binary, data_source, work = sys.argv[1:4]
-failures = []
-passed = 0
-
-
-def check(condition, what):
-    global passed
-    if condition:
-        passed += 1
-        print("ok   ", what, flush=True)
-    else:
-        failures.append(what)
-        print("FAIL ", what, flush=True)
-
-
-def wait_for(probe, timeout=20.0, interval=0.1):
-    end = time.time() + timeout
-    while time.time() < end:
-        try:
-            value = probe()
-        except Exception:
-            value = None
-        if value:
-            return value
-        time.sleep(interval)
-    return None
-
-
-def walk(node, depth=0):
-    if node is None or depth > 40:
-        return
-    yield node
-    try:
-        count = node.childCount
-    except Exception:
-        return
-    for i in range(count):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        yield from walk(child, depth + 1)
-
-
-def application(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        try:
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except Exception:
-            continue
-    return None
-
-
-def find(root, role=None, name=None, showing=True):
-    for node in walk(root):
-        try:
-            if role is not None and node.getRoleName() != role:
-                continue
-            if name is not None and node.name != name:
-                continue
-            if showing and not node.getState().contains(pyatspi.STATE_SHOWING):
-                continue
-            return node
-        except Exception:
-            continue
-    return None
-
-
-def press(node):
-    node.queryAction().doAction(0)
-
-
-def press_opening_a_box(node):
-    """Presses a control whose command waits in a modal box: the program answers
-    the press only when the box closes, so don't wait for that answer."""
-    try:
-        node.queryAction().doAction(0)
-    except GLib.Error:
-        pass
-
-
-def type_into(window, node):
-    """Gives the X focus to the window and the keyboard focus to the control."""
-    xdotool("windowfocus", "--sync", window)
-    node.queryComponent().grabFocus()
-    time.sleep(0.3)
-
-
-def answer(box, button):
-    """Presses a button of a box the program shows, if the box and button are there."""
-    if box is None:
-        return
-    node = find(box, role="push button", name=button)
-    if node is not None:
-        press(node)
-
-
-def ends(process):
-    try:
-        process.wait(timeout=20)
-        return True
-    except subprocess.TimeoutExpired:
-        process.kill()
-        return False
-
-
-def text_of(node):
-    text = node.queryText()
-    return text.getText(0, -1)
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
-
-
-def clipboard():
-    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
-                          text=True, timeout=10).stdout
-
-
-def read(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except OSError:
-        return None
-
+data_source, work = sys.argv[1:3]
 
 # A fresh program folder: the program, and a data folder with the shipped files
 # and a prefs.txt that names the desk and keeps the window up after copying.
-program = os.path.join(work, "program")
-data = os.path.join(program, "data")
-os.makedirs(data)
-shutil.copy(binary, os.path.join(program, "wuxo"))
-for name in ("insert.txt", "web.txt", "tags.txt", "template.txt", "preview.txt"):
-    shutil.copy(os.path.join(data_source, name), data)
-with open(os.path.join(data, "prefs.txt"), "wb") as f:
-    f.write(b"[Branding]\r\nName=E2E Desk\r\n[Preferences]\r\nCopyMinimize=0\r\nPreviewIntegrated=1\r\n")
-wuxo = os.path.join(program, "wuxo")
+wuxo, data = make_program(work, data_source,
+                          b"[Branding]\r\nName=E2E Desk\r\n[Preferences]\r\nCopyMinimize=0\r\nPreviewIntegrated=1\r\n")
 caption = "E2E Desk  [Quorvel Wuxo]"
 
-first = subprocess.Popen([wuxo], cwd=work)
+first = start([wuxo], cwd=work)
 app = wait_for(lambda: application(first.pid), timeout=40)
 check(app is not None, "the program shows up on the accessibility bus")
 if app is None:
-    first.kill()
-    print("0 passed, 1 failed")
-    sys.exit(1)
+    finish()
 
 frame = wait_for(lambda: find(app, role="frame", name=caption), timeout=20)
 check(frame is not None, "the caption comes from [Branding] Name: " + caption)
@@ -193,7 +52,7 @@ check(wait_for(lambda: read(draft) == b"Hello [B]bol[/B]\r\n", timeout=10),
       "Save Draft writes the post followed by CR LF (got %r)" % read(draft))
 
 # A second start is refused while this one runs.
-second = subprocess.Popen([wuxo], cwd=work)
+second = start([wuxo], cwd=work)
 second_app = wait_for(lambda: application(second.pid), timeout=40)
 refusal = wait_for(lambda: find(second_app, name="Wuxo Error"), timeout=20) if second_app else None
 check(refusal is not None, "a second start shows the 'Wuxo Error' box")
@@ -253,5 +112,4 @@ check(b"[Visual]\r\nMainWidth=" in prefs and b"\r\nMainHeight=" in prefs,
       "closing writes the window size to prefs.txt")
 check(prefs.startswith(b"[Branding]\r\nName=E2E Desk\r\n"), "closing keeps the other lines of prefs.txt")
 
-print("%d passed, %d failed" % (passed, len(failures)))
-sys.exit(1 if failures else 0)
+finish()
