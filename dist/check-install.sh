@@ -21,6 +21,13 @@ expect share/icons/hicolor/scalable/apps/example.quorvel.Wuxo.svg
 for size in 32 48 128; do
     expect share/icons/hicolor/${size}x${size}/apps/example.quorvel.Wuxo.png
 done
+expect share/man/man1/wuxo.1.gz
+expect share/man/man1/wuxo-bbcode.1.gz
+expect share/doc/wuxo/copyright
+# Files only the Debian package carries.
+for packaged in share/doc/wuxo/changelog.Debian.gz share/lintian/overrides/wuxo; do
+    if [ -e "$prefix/$packaged" ]; then echo "FAIL  $packaged is installed"; failed=1; else echo "ok    no $packaged"; fi
+done
 
 if command -v desktop-file-validate >/dev/null 2>&1; then
     desktop-file-validate "$prefix/share/applications/example.quorvel.Wuxo.desktop" \
