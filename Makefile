@@ -1,13 +1,14 @@
 # The two commands of the README, and a few more for developers.
 #   make run    set up, build and start Wuxo
 #   make test   set up, build and run every test
+#   make deb    build the Debian package build/wuxo_<version>-1_<arch>.deb
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 CTEST_FLAGS ?= --output-on-failure
 PREFIX ?= /usr/local
 
-.PHONY: run test build configure packages test-packages install screenshots bench fuzz clean
+.PHONY: run test build configure packages test-packages install deb screenshots bench fuzz clean
 
 run: packages build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ "$$QT_QPA_PLATFORM" != "offscreen" ]; then \
@@ -36,6 +37,11 @@ build: configure
 
 install: packages build
 	cmake --install "$(BUILD_DIR)" --prefix "$(PREFIX)"
+
+# CPack's DEB generator, from the install rules above, under the prefix /usr.
+deb: packages build
+	@scripts/ensure-packages.sh deb
+	cpack --config "$(BUILD_DIR)/CPackConfig.cmake" -B "$(BUILD_DIR)"
 
 screenshots: test-packages build
 	scripts/screenshots.sh "$(BUILD_DIR)"

@@ -7,13 +7,18 @@ build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxk
        fonts-dejavu-core)
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
+# Building the Debian package (dpkg-shlibdeps, and file to find the binaries),
+# and checking it (lintian, man).
+package=(dpkg-dev file)
+package_checks=(lintian man-db)
 fuzz=(clang libclang-rt-14-dev)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
-    test) wanted+=("${tests[@]}") ;;
-    ci) wanted+=("${tests[@]}" "${release[@]}" "${fuzz[@]}") ;;
+    test) wanted+=("${tests[@]}" "${package[@]}" "${package_checks[@]}") ;;
+    ci) wanted+=("${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}") ;;
     install) wanted+=("${release[@]}") ;;
+    deb) wanted+=("${package[@]}") ;;
 esac
 
 missing=()
