@@ -3,6 +3,7 @@
 #include "datafolder.h"
 #include "desktopshell.h"
 #include "lockfileinstance.h"
+#include "systemclipboard.h"
 
 #include <memory>
 
@@ -27,6 +28,7 @@ struct Installed
     Prompts *defaultPrompts = nullptr;
     Shell *shell = nullptr;
     InstanceLock *lock = nullptr;
+    Clipboard *clipboard = nullptr;
 };
 
 Installed &installed()
@@ -61,6 +63,14 @@ InstanceLock &Platform::instanceLock()
     return real;
 }
 
+Clipboard &Platform::clipboard()
+{
+    if (installed().clipboard)
+        return *installed().clipboard;
+    static SystemClipboard system;
+    return system;
+}
+
 void Platform::setPrompts(Prompts *prompts)
 {
     installed().prompts = prompts;
@@ -79,4 +89,33 @@ void Platform::setInstanceLock(InstanceLock *lock)
 void Platform::setDefaultPrompts(Prompts *prompts)
 {
     installed().defaultPrompts = prompts;
+}
+
+void Platform::setClipboard(Clipboard *clipboard)
+{
+    installed().clipboard = clipboard;
+}
+
+QString Clipboard::withPlatformLineEnds(const QString &text)
+{
+#ifdef Q_OS_WIN
+    const QString lineEnd = QStringLiteral("\r\n");
+#else
+    const QString lineEnd = QStringLiteral("\n");
+#endif
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            result += lineEnd;
+        } else if (c == u'\n') {
+            result += lineEnd;
+        } else {
+            result += c;
+        }
+    }
+    return result;
 }
