@@ -18,7 +18,6 @@
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 
@@ -195,10 +194,11 @@ void frmMain::cmdCopy_Click()
                 text = pass;
             }
         }
-        QClipboard *clipboard = QGuiApplication::clipboard();
-        clipboard->clear();
+        Clipboard &clipboard = Platform::clipboard();
+        clipboard.clear();
         QCoreApplication::processEvents();
-        clipboard->setText(CopyPost::forClipboard(text));
+        // A key typed while the events ran is in the editor now: it goes with the copy.
+        clipboard.setText(post().text());
         setBlnPostChanged(false);
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);

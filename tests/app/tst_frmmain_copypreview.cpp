@@ -84,6 +84,24 @@ private slots:
         QVERIFY(f.prompts.records.isEmpty());
     }
 
+    void copyTakesAKeyTypedWhileEventsRun()
+    {
+        FakeClipboard clipboard;
+        MainWindowFixture f;
+        writePrefs(f, "CopyMinimize=0\r\n");
+        frmMain *w = f.open();
+        w->post().setText(QStringLiteral("one\r\ntwo"));
+        w->post().setSelection(w->post().length(), 0);
+        // The key waits in the queue and is typed while the copy lets events run.
+        QCoreApplication::postEvent(w->txtPost, new QKeyEvent(QEvent::KeyPress, Qt::Key_Z,
+                                                              Qt::NoModifier, QStringLiteral("z")));
+        w->cmdCopy_Click();
+        QCOMPARE(text(w), QStringLiteral("one\r\ntwoz"));
+        QCOMPARE(clipboard.written, QStringList{QStringLiteral("one\ntwoz")});
+        QCOMPARE(clipboard.clears, 1);
+        QVERIFY(!w->blnPostChanged());
+    }
+
     void copyWithoutTidyingCopiesAsTyped()
     {
         MainWindowFixture f;
