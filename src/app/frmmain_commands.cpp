@@ -171,7 +171,6 @@ void frmMain::warnPostTooShort()
 void frmMain::showPreviewState(bool previewing)
 {
     cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
-    cmdPreview->setAccessibleName(cmdPreview->text());
     lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview") : QStringLiteral("Post Editor"));
     fitHeaderLabel(lblHeaders[1]);
     WebBrowser->setVisible(previewing);

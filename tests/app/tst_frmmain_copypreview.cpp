@@ -2,6 +2,7 @@
 #include "app/postedit.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
+#include "spokenname.h"
 #include "markup/ui/previewbrowser.h"
 #include "widgets/skinwidgets.h"
 
@@ -160,6 +161,8 @@ private slots:
                  QByteArray("<html><body><b>Hi</b> there</body></html>\r\n"));
         QCOMPARE(w->cmdPreview->text(), QStringLiteral("Edit Post"));
         QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Preview"));
+        QCOMPARE(spokenName(w->cmdPreview), QStringLiteral("Edit Post"));
+        QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Preview"));
         QVERIFY(w->lblHeaders[1]->width()
                 >= w->lblHeaders[1]->fontMetrics().horizontalAdvance(w->lblHeaders[1]->text()));
         QVERIFY(w->txtPost->isHidden());
@@ -175,6 +178,7 @@ private slots:
         w->cmdPreview_Click();
         QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
         QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Editor"));
+        QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Editor"));
         QVERIFY(!w->txtPost->isHidden());
         QVERIFY(w->WebBrowser->isHidden());
         QVERIFY(!f.folder.exists(QStringLiteral("preview.html"))); // nothing written on the way back
