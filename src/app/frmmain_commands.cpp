@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QTextDocument>
 
 namespace {
 
@@ -195,9 +196,13 @@ void frmMain::cmdCopy_Click()
         }
         Clipboard &clipboard = Platform::clipboard();
         clipboard.clear();
+        // A key typed while the events run is in the editor then: it goes with the copy.
+        bool typed = false;
+        const QMetaObject::Connection typing = connect(
+            txtPost->document(), &QTextDocument::contentsChanged, this, [&typed] { typed = true; });
         QCoreApplication::processEvents();
-        // A key typed while the events ran is in the editor now: it goes with the copy.
-        clipboard.setText(post().text());
+        disconnect(typing);
+        clipboard.setText(typed ? post().text() : text);
         setBlnPostChanged(false);
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);

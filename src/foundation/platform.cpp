@@ -98,24 +98,11 @@ void Platform::setClipboard(Clipboard *clipboard)
 
 QString Clipboard::withPlatformLineEnds(const QString &text)
 {
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(u'\r', u'\n');
 #ifdef Q_OS_WIN
-    const QString lineEnd = QStringLiteral("\r\n");
-#else
-    const QString lineEnd = QStringLiteral("\n");
+    result.replace(u'\n', QStringLiteral("\r\n"));
 #endif
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-            result += lineEnd;
-        } else if (c == u'\n') {
-            result += lineEnd;
-        } else {
-            result += c;
-        }
-    }
     return result;
 }
