@@ -2,11 +2,11 @@
 // for the command's own work: the four passes and the clipboard text. The
 // whole command on an editor (passes written back, clipboard cleared and
 // filled) is printed beside it: rewriting a 1 MB editor is most of its time.
+#include "foundation/platform.h"
 #include "markup/copypost.h"
 #include "widgets/editortext.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 
@@ -64,18 +64,18 @@ int main(int argc, char **argv)
     QString clipboardText;
     const double textWork = medianMs([&] {
         const QStringList passes = CopyPost::tidyPasses(post);
-        clipboardText = CopyPost::forClipboard(passes.last());
+        clipboardText = Clipboard::withPlatformLineEnds(passes.last());
     });
 
     QPlainTextEdit editor;
     EditorText text(&editor);
-    QClipboard *clipboard = QGuiApplication::clipboard();
+    Clipboard &clipboard = Platform::clipboard();
     const auto copyPost = [&] {
         for (const QString &pass : CopyPost::tidyPasses(text.text()))
             text.setText(pass);
-        clipboard->clear();
+        clipboard.clear();
         QCoreApplication::processEvents();
-        clipboard->setText(CopyPost::forClipboard(text.text()));
+        clipboard.setText(text.text());
     };
     const double command = medianMs(copyPost, [&] { text.setText(post); });
     const double commandNothingToTidy = medianMs(copyPost, [&] { text.setText(tidyPost); });

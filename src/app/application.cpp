@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "foundation/displayplatform.h"
 #include "foundation/platform.h"
 #include "widgets/appicon.h"
 #include "widgets/widgetprompts.h"
@@ -8,14 +9,26 @@
 
 namespace Application {
 
+namespace {
+bool choseDisplayPlatform = false;
+}
+
 void setUpBeforeApplication()
 {
+    const QString platform = DisplayPlatform::startPlatform(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+        choseDisplayPlatform = true;
+    }
     // The preview's web view shares its drawing context with the windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 void setUpApplication()
 {
+    // The programs the shell opens for us make their own choice.
+    if (choseDisplayPlatform)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationName(QStringLiteral("Wuxo"));
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -40,8 +40,8 @@ SkinButton *makeButton(QWidget *parent, const char *name, const QString &caption
                        const QFont &font, const char *role)
 {
     auto *button = new SkinButton(caption, parent);
+    // Screen readers name the button by its caption, also when the caption changes.
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
     button->setGeometry(at);
     button->setFont(font);
     setTag(button, role);
@@ -52,7 +52,6 @@ SkinLabel *makeHeader(QWidget *parent, const QString &name, const QString &capti
 {
     auto *label = new SkinLabel(caption, parent);
     label->setObjectName(name);
-    label->setAccessibleName(caption);
     label->setGeometry(at);
     label->setFont(verdana(8.25, true));
     label->setForeColor(0x006C4F3A);

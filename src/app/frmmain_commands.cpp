@@ -18,9 +18,9 @@
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QTextDocument>
 
 namespace {
 
@@ -172,7 +172,6 @@ void frmMain::warnPostTooShort()
 void frmMain::showPreviewState(bool previewing)
 {
     cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
-    cmdPreview->setAccessibleName(cmdPreview->text());
     lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview") : QStringLiteral("Post Editor"));
     fitHeaderLabel(lblHeaders[1]);
     WebBrowser->setVisible(previewing);
@@ -195,10 +194,15 @@ void frmMain::cmdCopy_Click()
                 text = pass;
             }
         }
-        QClipboard *clipboard = QGuiApplication::clipboard();
-        clipboard->clear();
+        Clipboard &clipboard = Platform::clipboard();
+        clipboard.clear();
+        // A key typed while the events run is in the editor then: it goes with the copy.
+        bool typed = false;
+        const QMetaObject::Connection typing = connect(
+            txtPost->document(), &QTextDocument::contentsChanged, this, [&typed] { typed = true; });
         QCoreApplication::processEvents();
-        clipboard->setText(CopyPost::forClipboard(text));
+        disconnect(typing);
+        clipboard.setText(typed ? post().text() : text);
         setBlnPostChanged(false);
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);

@@ -9,10 +9,7 @@
 #include "foundation/platform.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMimeData>
 #include <QScopedValueRollback>
 
 namespace {
@@ -79,9 +76,9 @@ void frmMain::mnuEditCut_Click()
     EditorText editor = post();
     if (editor.selLength() <= 0)
         return;
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(editor.selectedText());
+    Clipboard &clipboard = Platform::clipboard();
+    clipboard.clear();
+    clipboard.setText(editor.selectedText());
     editor.replaceSelection(QString());
     txtPost->setFocus();
 }
@@ -91,18 +88,18 @@ void frmMain::mnuEditCopy_Click()
     const EditorText editor = post();
     if (editor.selLength() <= 0)
         return;
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(editor.selectedText());
+    Clipboard &clipboard = Platform::clipboard();
+    clipboard.clear();
+    clipboard.setText(editor.selectedText());
     txtPost->setFocus();
 }
 
 void frmMain::mnuEditPaste_Click()
 {
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText())
+    const Clipboard &clipboard = Platform::clipboard();
+    if (!clipboard.hasText())
         return;
-    post().replaceSelection(data->text());
+    post().replaceSelection(clipboard.text());
     txtPost->setFocus();
 }
 

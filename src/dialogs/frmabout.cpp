@@ -22,7 +22,8 @@ Control *named(Control *control, const QString &name, const QString &accessibleN
 
 QLabel *plainLabel(const QString &text, QWidget *parent, const QString &name)
 {
-    auto *label = named(new QLabel(text, parent), name, text);
+    // A label is named by its text, which the version line fills in later.
+    auto *label = named(new QLabel(text, parent), name, QString());
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -111,7 +112,6 @@ void frmAbout::Form_Load()
 {
     lblVersion->setText(
         lblVersion->text().replace(QStringLiteral("<ProductVersion>"), HelpTargets::versionText()));
-    lblVersion->setAccessibleName(lblVersion->text());
 }
 
 void frmAbout::lblHyperlink_Click(int index)

@@ -71,15 +71,24 @@ QStringList defaultFileNames()
             QStringLiteral("template.txt"), QStringLiteral("preview.txt")};
 }
 
-bool createAndSeed(const QString &folder)
+bool createAndSeed(const QString &folder, const QString &source)
 {
     if (!QDir().mkdir(folder))
         return false;
-    for (const QString &name : defaultFileNames()) {
+    const auto copy = [&](const QString &from, const QString &name) {
+        // A copy of a locked file would be locked too: the user owns the new one.
         const QString target = folder + u'/' + name;
-        if (QFile::copy(QStringLiteral(":/data/") + name, target))
+        if (QFile::copy(from, target))
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                               | QFile::ReadOther);
+    };
+    const QString prefs = QStringLiteral("prefs.txt");
+    if (!source.isEmpty() && QFileInfo(source + u'/' + prefs).isFile())
+        copy(source + u'/' + prefs, prefs);
+    for (const QString &name : defaultFileNames()) {
+        const QString own = source.isEmpty() ? QString() : source + u'/' + name;
+        copy(!own.isEmpty() && QFileInfo(own).isFile() ? own : QStringLiteral(":/data/") + name,
+             name);
     }
     return true;
 }
@@ -93,9 +102,12 @@ QString ensure()
 {
     const QString beside = programFolder() + QStringLiteral("/data");
     QString chosen;
+    QString seedFrom;
     if (FileExists(beside)) {
         if (isWritableFolder(beside))
             chosen = beside;
+        else if (QFileInfo(beside).isDir())
+            seedFrom = beside;
     } else if (!isInstalled() && createAndSeed(beside)) {
         chosen = beside;
     }
@@ -104,7 +116,7 @@ QString ensure()
         QDir().mkpath(base);
         chosen = base + QStringLiteral("/data");
         if (!FileExists(chosen))
-            createAndSeed(chosen);
+            createAndSeed(chosen, seedFrom);
     }
     setPath(chosen);
     return chosen;

@@ -7,8 +7,10 @@
 bool FileExists(const QString &path);
 
 // Where the program keeps its files: the folder "data" beside the program, or,
-// where that folder cannot be made or written (an installed, read-only program
-// folder), the same folder in the user's application data location.
+// where that folder cannot be made or written (an installed or shared program),
+// the same folder in the user's application data location. A data folder beside
+// the program that the user cannot write still counts: a new per-user folder is
+// filled from it.
 namespace DataFolder {
 
 // The folder that holds the program file (tests may point it elsewhere).
@@ -29,13 +31,17 @@ bool isInstalled();
 // The start-up step: use "data" beside the program when it exists and can be
 // written; otherwise create it (one level) and fill it with the default data
 // files; when that fails too, or the program is installed, use the per-user
-// folder, created and filled the same way. An existing folder is never
-// touched. Returns the chosen path.
+// folder, created when missing and filled from the data folder beside the
+// program if there is one, else with the defaults. An existing folder is never
+// touched, and the program's own folder is never written when it cannot be.
+// Returns the chosen path.
 QString ensure();
 
-// Creates `folder` (one level) and seeds it with the default data files.
-// False when the folder could not be created.
-bool createAndSeed(const QString &folder);
+// Creates `folder` (one level) and fills it with the data files: each one from
+// the folder `source` when that has it, else the built-in default; the
+// preferences file comes from `source` only. False when the folder could not
+// be created.
+bool createAndSeed(const QString &folder, const QString &source = QString());
 
 // The data files that ship inside the program, in the order they are written.
 QStringList defaultFileNames();

@@ -3,6 +3,7 @@
 #include "datafolder.h"
 #include "desktopshell.h"
 #include "lockfileinstance.h"
+#include "systemclipboard.h"
 
 #include <memory>
 
@@ -27,6 +28,7 @@ struct Installed
     Prompts *defaultPrompts = nullptr;
     Shell *shell = nullptr;
     InstanceLock *lock = nullptr;
+    Clipboard *clipboard = nullptr;
 };
 
 Installed &installed()
@@ -61,6 +63,14 @@ InstanceLock &Platform::instanceLock()
     return real;
 }
 
+Clipboard &Platform::clipboard()
+{
+    if (installed().clipboard)
+        return *installed().clipboard;
+    static SystemClipboard system;
+    return system;
+}
+
 void Platform::setPrompts(Prompts *prompts)
 {
     installed().prompts = prompts;
@@ -79,4 +89,20 @@ void Platform::setInstanceLock(InstanceLock *lock)
 void Platform::setDefaultPrompts(Prompts *prompts)
 {
     installed().defaultPrompts = prompts;
+}
+
+void Platform::setClipboard(Clipboard *clipboard)
+{
+    installed().clipboard = clipboard;
+}
+
+QString Clipboard::withPlatformLineEnds(const QString &text)
+{
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(u'\r', u'\n');
+#ifdef Q_OS_WIN
+    result.replace(u'\n', QStringLiteral("\r\n"));
+#endif
+    return result;
 }

@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QList>
+#include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -51,17 +53,51 @@ public:
     virtual bool tryAcquire() = 0;
 };
 
+// The system clipboard. What the program puts there carries the platform's line
+// ends (LF outside Windows); what it reads may come from any program.
+class Clipboard : public QObject
+{
+    Q_OBJECT
+public:
+    // The plain text; "" when the clipboard holds none.
+    virtual QString text() const = 0;
+    virtual bool hasText() const = 0;
+    // The HTML flavour (text/html) as the copying program wrote it; "" when there is none.
+    virtual QString html() const = 0;
+    // The address of the page the content was copied from, when the clipboard says
+    // so (browsers add it beside the HTML); empty otherwise.
+    virtual QUrl sourceUrl() const = 0;
+    // Replaces the content with plain text. Line breaks (CR LF, lone CR or LF)
+    // become the platform's.
+    void setText(const QString &text) { writeText(withPlatformLineEnds(text)); }
+    virtual void clear() = 0;
+    // False where the program hears of the clipboard only while it has the keyboard
+    // focus (a native Wayland session), so copies made in other programs go unseen.
+    virtual bool seesOtherPrograms() const = 0;
+
+    static QString withPlatformLineEnds(const QString &text);
+
+signals:
+    // The content was replaced or cleared, by this program or another.
+    void changed();
+
+protected:
+    virtual void writeText(const QString &text) = 0;
+};
+
 class Platform
 {
 public:
     static Prompts &prompts();
     static Shell &shell();
     static InstanceLock &instanceLock();
+    static Clipboard &clipboard();
 
     // Install replacements; nullptr puts the real one back. The caller keeps ownership.
     static void setPrompts(Prompts *prompts);
     static void setShell(Shell *shell);
     static void setInstanceLock(InstanceLock *lock);
+    static void setClipboard(Clipboard *clipboard);
     // The real prompts need widgets, so the window layer provides them at start-up.
     static void setDefaultPrompts(Prompts *prompts);
 };

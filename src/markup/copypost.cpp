@@ -23,17 +23,6 @@ QStringList tidyPasses(const QString &text)
     return passes;
 }
 
-QString forClipboard(const QString &text)
-{
-#ifdef Q_OS_WIN
-    return text;
-#else
-    QString result = text;
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return result;
-#endif
-}
-
 bool longEnough(const QString &text)
 {
     return text.size() >= 2;

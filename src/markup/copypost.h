@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The text work of copying a post to the clipboard: the length test, the
-// tidying of runs of empty lines, and the clipboard's form of the post.
+// tidying of runs of empty lines.
 // A line break is one CR LF pair; a lone CR or LF is not one.
 namespace CopyPost {
 
@@ -15,10 +15,6 @@ QString removeBreakRuns(const QString &text, int n);
 // The post after each of the four tidying passes (runs of 6, 5, 4, then 3
 // breaks), in order; each pass works on the result of the one before.
 QStringList tidyPasses(const QString &text);
-
-// The post with the platform's line ends: CR LF stays on Windows and becomes
-// LF elsewhere, so that pasting into a forum gives no stray CR.
-QString forClipboard(const QString &text);
 
 // A post of fewer than two characters is not copied or previewed.
 bool longEnough(const QString &text);

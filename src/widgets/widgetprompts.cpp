@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -78,7 +79,13 @@ QString WidgetPrompts::inputBox(const QString &prompt, const QString &title,
 {
     QInputDialog dialog(owner());
     dialog.setWindowTitle(title);
-    dialog.setLabelText(forDisplay(prompt));
+    // The prompt is shown as written: no markup, and an "&" is no shortcut key
+    // (the label leads to the text box, so it would take one).
+    QString shown = forDisplay(prompt);
+    shown.replace(u'&', QStringLiteral("&&"));
+    dialog.setLabelText(shown);
+    if (auto *label = dialog.findChild<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.resize(std::max(dialog.sizeHint().width(), 360), dialog.sizeHint().height());

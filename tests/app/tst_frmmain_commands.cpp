@@ -2,6 +2,7 @@
 #include "app/postedit.h"
 #include "dialogs/helptargets.h"
 #include "mainwindowfixture.h"
+#include "spokenname.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
@@ -232,9 +233,11 @@ private slots:
         w->mnuFileNewsAuto->trigger();
         QCOMPARE(w->mnuFileNewsAuto->text(), QStringLiteral("Cancel Auto Mode"));
         QCOMPARE(w->cmdNewsAuto->text(), QStringLiteral("Cancel"));
+        QCOMPARE(spokenName(w->cmdNewsAuto), QStringLiteral("Cancel"));
         QVERIFY(w->close());
         QCOMPARE(w->mnuFileNewsAuto->text(), QStringLiteral("Post Generator (Auto)"));
         QCOMPARE(w->cmdNewsAuto->text(), QStringLiteral("Auto"));
+        QCOMPARE(spokenName(w->cmdNewsAuto), QStringLiteral("Auto"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Quorvel Wuxo"));
     }
 

@@ -2,6 +2,7 @@
 #include "app/postedit.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
+#include "spokenname.h"
 #include "markup/ui/previewbrowser.h"
 #include "widgets/skinwidgets.h"
 
@@ -84,6 +85,24 @@ private slots:
         QVERIFY(f.prompts.records.isEmpty());
     }
 
+    void copyTakesAKeyTypedWhileEventsRun()
+    {
+        FakeClipboard clipboard;
+        MainWindowFixture f;
+        writePrefs(f, "CopyMinimize=0\r\n");
+        frmMain *w = f.open();
+        w->post().setText(QStringLiteral("one\r\ntwo"));
+        w->post().setSelection(w->post().length(), 0);
+        // The key waits in the queue and is typed while the copy lets events run.
+        QCoreApplication::postEvent(w->txtPost, new QKeyEvent(QEvent::KeyPress, Qt::Key_Z,
+                                                              Qt::NoModifier, QStringLiteral("z")));
+        w->cmdCopy_Click();
+        QCOMPARE(text(w), QStringLiteral("one\r\ntwoz"));
+        QCOMPARE(clipboard.written, QStringList{QStringLiteral("one\ntwoz")});
+        QCOMPARE(clipboard.clears, 1);
+        QVERIFY(!w->blnPostChanged());
+    }
+
     void copyWithoutTidyingCopiesAsTyped()
     {
         MainWindowFixture f;
@@ -142,6 +161,8 @@ private slots:
                  QByteArray("<html><body><b>Hi</b> there</body></html>\r\n"));
         QCOMPARE(w->cmdPreview->text(), QStringLiteral("Edit Post"));
         QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Preview"));
+        QCOMPARE(spokenName(w->cmdPreview), QStringLiteral("Edit Post"));
+        QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Preview"));
         QVERIFY(w->lblHeaders[1]->width()
                 >= w->lblHeaders[1]->fontMetrics().horizontalAdvance(w->lblHeaders[1]->text()));
         QVERIFY(w->txtPost->isHidden());
@@ -157,6 +178,7 @@ private slots:
         w->cmdPreview_Click();
         QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
         QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Editor"));
+        QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Editor"));
         QVERIFY(!w->txtPost->isHidden());
         QVERIFY(w->WebBrowser->isHidden());
         QVERIFY(!f.folder.exists(QStringLiteral("preview.html"))); // nothing written on the way back

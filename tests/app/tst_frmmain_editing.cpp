@@ -142,10 +142,13 @@ private slots:
         EditorText post = w->post();
         post.setText(QStringLiteral("one\r\ntwo"));
         post.setSelection(2, 4);
+        // Other programs on this desktop end a line with LF alone.
         QTest::keyClick(w->txtPost, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("e\r\nt"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("e\nt"));
+        QGuiApplication::clipboard()->clear();
         QTest::keyClick(w->txtPost, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(text(w), QStringLiteral("onwo"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("e\nt"));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("A\nB"));
         QTest::keyClick(w->txtPost, Qt::Key_V, Qt::ControlModifier);
@@ -158,6 +161,26 @@ private slots:
 
         w->mnuEditUndo_Click();
         QCOMPARE(text(w), QStringLiteral("onwo"));
+    }
+
+    void pasteTakesEveryLineEnd_data()
+    {
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("LF") << QStringLiteral("A\nB");
+        QTest::newRow("CR LF") << QStringLiteral("A\r\nB");
+        QTest::newRow("lone CR") << QStringLiteral("A\rB");
+    }
+
+    void pasteTakesEveryLineEnd()
+    {
+        QFETCH(QString, copied);
+        FakeClipboard clipboard;
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        clipboard.copy(copied);
+        w->mnuEditPaste_Click();
+        QCOMPARE(text(w), QStringLiteral("A\r\nB"));
+        QCOMPARE(w->post().selStart(), 4);
     }
 
     void cutAndCopyWithoutASelectionLeaveTheClipboard()

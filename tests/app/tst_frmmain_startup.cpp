@@ -3,6 +3,7 @@
 #include "foundation/errorreport.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
+#include "spokenname.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
@@ -158,7 +159,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(control->parentWidget(), w->picContainer);
         QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(control->accessibleName(), caption);
+        QCOMPARE(spokenName(control), caption);
         QCOMPARE(control->property("Tag").toString(), tag);
     }
 

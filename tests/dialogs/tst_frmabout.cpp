@@ -3,6 +3,7 @@
 #include "fakes.h"
 #include "foundation/datafolder.h"
 #include "foundation/wuxoerror.h"
+#include "spokenname.h"
 #include "testdatafolder.h"
 #include "widgets/hyperlinklabel.h"
 
@@ -68,6 +69,8 @@ private slots:
         QCOMPARE(box.windowTitle(), QStringLiteral("About Wuxo"));
         QCOMPARE(control<QLabel>(box, "lblProductName")->text(), QStringLiteral("Quorvel Wuxo"));
         QCOMPARE(control<QLabel>(box, "lblVersion")->text(),
+                 QStringLiteral("Version 0.8 (Build 44)"));
+        QCOMPARE(spokenName(control<QLabel>(box, "lblVersion")),
                  QStringLiteral("Version 0.8 (Build 44)"));
         QCOMPARE(control<QLabel>(box, "lblLabel_1")->text(), QStringLiteral("E-mail:"));
         QCOMPARE(control<QLabel>(box, "lblLabel_0")->text(), QStringLiteral("Website:"));

@@ -75,6 +75,8 @@ if preview_button is not None:
           "Preview writes preview.html with the converted post")
     edit_button = wait_for(lambda: find(app, role="push button", name="Edit Post"), timeout=20)
     check(edit_button is not None, "while previewing, the button reads Edit Post")
+    check(find(app, role="label", name="Post Preview") is not None,
+          "while previewing, a screen reader hears the header as Post Preview")
     if edit_button is not None:
         press(edit_button)
     check(wait_for(lambda: find(app, role="push button", name="Preview Post"), timeout=10) is not None,

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -69,6 +70,45 @@ private Q_SLOTS:
         QVERIFY(data.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
         QVERIFY(QFile::exists(data + QStringLiteral("/insert.txt")));
         QDir(data).removeRecursively();
+    }
+
+    void newFolderIsFilledFromTheProgramsOwnData()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("shared"));
+        QDir().mkdir(source);
+        const auto write = [&](const char *name, const QByteArray &bytes) {
+            QFile file(source + u'/' + QLatin1String(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        };
+        write("prefs.txt", "[Branding]\r\nName=Shared Desk\r\n");
+        write("insert.txt", "Team|hello\r\n");
+        write("draft.txt", "someone's draft\r\n");
+        write("ErrorLog.txt", "old errors\r\n");
+
+        const QString folder = dir.filePath(QStringLiteral("mine"));
+        QVERIFY(DataFolder::createAndSeed(folder, source));
+        const auto read = [&](const QString &name) {
+            QFile file(folder + u'/' + name);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+        };
+        QCOMPARE(read(QStringLiteral("prefs.txt")), QByteArray("[Branding]\r\nName=Shared Desk\r\n"));
+        QCOMPARE(read(QStringLiteral("insert.txt")), QByteArray("Team|hello\r\n"));
+        QFile builtIn(QStringLiteral(":/data/tags.txt"));
+        QVERIFY(builtIn.open(QIODevice::ReadOnly));
+        QCOMPARE(read(QStringLiteral("tags.txt")), builtIn.readAll());
+        // What the program writes for itself stays behind.
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/draft.txt")));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/ErrorLog.txt")));
+        QVERIFY(QFileInfo(folder + QStringLiteral("/insert.txt")).permissions() & QFile::WriteOwner);
+        // Without a source there are no preferences to copy.
+        const QString plain = dir.filePath(QStringLiteral("plain"));
+        QVERIFY(DataFolder::createAndSeed(plain));
+        QVERIFY(!QFile::exists(plain + QStringLiteral("/prefs.txt")));
+        QVERIFY(QFile::exists(plain + QStringLiteral("/insert.txt")));
     }
 
     void uncreatableFolderUsesTheUserFolder()

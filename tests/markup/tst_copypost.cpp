@@ -21,7 +21,6 @@ private slots:
     void tidyingRuns();
     void passesOfSeventeen();
     void tidyingKeepsEverythingElse();
-    void forClipboard();
     void longEnough_data();
     void longEnough();
 };
@@ -88,16 +87,6 @@ void TestCopyPost::tidyingKeepsEverythingElse()
     const QString post = QStringLiteral("[B]Hello[/B]\r\nLine two\r\n\r\nParagraph\ttab \u00e9");
     const QStringList passes = CopyPost::tidyPasses(post);
     QCOMPARE(passes, (QStringList{post, post, post, post}));
-}
-
-void TestCopyPost::forClipboard()
-{
-    const QString post = QStringLiteral("one\r\ntwo\r\n\r\nthree");
-#ifdef Q_OS_WIN
-    QCOMPARE(CopyPost::forClipboard(post), post);
-#else
-    QCOMPARE(CopyPost::forClipboard(post), QStringLiteral("one\ntwo\n\nthree"));
-#endif
 }
 
 void TestCopyPost::longEnough_data()

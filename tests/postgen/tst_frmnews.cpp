@@ -3,6 +3,7 @@
 #include "foundation/skin.h"
 #include "foundation/wuxoerror.h"
 #include "postgen/ui/frmnews.h"
+#include "spokenname.h"
 #include "testdatafolder.h"
 #include "widgets/editortext.h"
 #include "widgets/skinwidgets.h"
@@ -187,7 +188,7 @@ void tst_frmNews::controlsNamedTaggedAndSkinned()
     QCOMPARE(dialog.cmdOK()->backColor(), 0x00445566);
     QCOMPARE(dialog.lblCaption(4)->foreColor(), 0x00000080);
     // Each field is named by its label, for screen readers and for the label's shortcut.
-    QCOMPARE(dialog.txtField(2)->accessibleName(), QStringLiteral("Site name"));
+    QCOMPARE(spokenName(dialog.txtField(2)), QStringLiteral("Site name:"));
     QCOMPARE(dialog.lblCaption(2)->buddy(), dialog.txtField(2));
     QCOMPARE(dialog.tmrAuto()->objectName(), QStringLiteral("tmrAuto"));
     QCOMPARE(dialog.tmrAuto()->interval(), 250);

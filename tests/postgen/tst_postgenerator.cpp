@@ -7,8 +7,6 @@
 #include "widgets/skinwidgets.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QImage>
 #include <QTest>
 #include <QTimer>
 
@@ -69,11 +67,6 @@ const QByteArray sampleTags = "%TITLE%|Title|False|False|1|0|0\r\n"
                               "%TEXT%|Comment|True|False|2|0|0\r\n";
 const QByteArray sampleTemplate = "[B]%TITLE%[/B] [URL=%HOME%]%SITE%[/URL]\r\n%URL%\r\n%TEXT%";
 
-QClipboard *clipboard()
-{
-    return QGuiApplication::clipboard();
-}
-
 QStringList errorTitles(const ScriptedPrompts &prompts)
 {
     QStringList titles;
@@ -124,9 +117,21 @@ private slots:
     void fieldRuleFailuresAreReportedAndTheRunGoesOn();
     void timerDrivesTheRun();
 
+    void copiesBesideAClipboardManager_data();
+    void copiesBesideAClipboardManager();
+    void waylandWithoutXWaylandSaysCopiesCannotBeSeen();
+
 private:
     // Acts on the modal dialog once it is open; a missing dialog fails the test.
     void whenDialogOpens(std::function<void(frmNews *)> act);
+    // The user copies in another program, a while after whatever came before.
+    void copy(const QString &text)
+    {
+        m_now += 2000;
+        m_clipboard->copy(text);
+    }
+    std::unique_ptr<FakeClipboard> m_clipboard;
+    qint64 m_now = 0;
     std::unique_ptr<TestDataFolder> m_data;
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<FakeHost> m_host;
@@ -142,8 +147,10 @@ void tst_PostGenerator::init()
     m_prompts = std::make_unique<ScriptedPrompts>();
     m_host = std::make_unique<FakeHost>();
     m_generator = std::make_unique<PostGenerator>(m_host.get());
+    m_clipboard = std::make_unique<FakeClipboard>();
+    m_now = 0;
+    m_generator->setClock([this] { return m_now; });
     m_dialogMissing = false;
-    clipboard()->clear();
 }
 
 void tst_PostGenerator::cleanup()
@@ -151,6 +158,7 @@ void tst_PostGenerator::cleanup()
     m_generator.reset();
     m_host.reset();
     m_prompts.reset();
+    m_clipboard.reset();
     m_data.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -284,13 +292,13 @@ void tst_PostGenerator::autoStartAsksAndClearsTheClipboard()
     m_host->selStart = post.isEmpty() ? 0 : 1;
     if (answer >= 0)
         m_prompts->queueAnswer(MessageAnswer(answer));
-    clipboard()->setText(QStringLiteral("copied before"));
+    copy(QStringLiteral("copied before"));
 
     m_generator->mnuFileNewsAuto_Click();
     QCOMPARE(m_generator->isAutoRunning(), runs);
     QCOMPARE(m_host->post, postAfter);
     QCOMPARE(m_host->selStart, caretAfter);
-    QCOMPARE(clipboard()->text(), runs ? QString() : QStringLiteral("copied before"));
+    QCOMPARE(m_clipboard->text(), runs ? QString() : QStringLiteral("copied before"));
     QCOMPARE(m_host->autoCaptions, runs ? QList<bool>{true} : QList<bool>{});
     if (runs) {
         frmNews *dialog = m_generator->autoDialog();
@@ -312,14 +320,14 @@ void tst_PostGenerator::runFillsTheTemplateIntoThePost()
     QCOMPARE(m_host->caption, QStringLiteral("Title (1/3) [Awaiting copy]"));
     QCOMPARE(m_generator->autoRun().step(), 0);
 
-    clipboard()->setText(QStringLiteral("  Big news  "));
+    copy(QStringLiteral("  Big news  "));
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_generator->autoDialog()->fieldText(0), QStringLiteral("Big news"));
-    QCOMPARE(clipboard()->text(), QString());
+    QCOMPARE(m_clipboard->text(), QString());
 
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_host->caption, QStringLiteral("Address (2/3) [Awaiting copy]"));
-    clipboard()->setText(QStringLiteral("http://www.abc.com/story\r\n"));
+    copy(QStringLiteral("http://www.abc.com/story\r\n"));
     m_generator->tmrAuto_Timer();
     frmNews *dialog = m_generator->autoDialog();
     QCOMPARE(dialog->fieldText(1), QStringLiteral("http://www.abc.com/story"));
@@ -334,7 +342,7 @@ void tst_PostGenerator::runFillsTheTemplateIntoThePost()
     QString captionDuringPrompt;
     m_prompts->setOnPrompt([&](const PromptRecord &) {
         captionDuringPrompt = m_host->caption;
-        clipboard()->setText(QStringLiteral("copied while asked"));
+        copy(QStringLiteral("copied while asked"));
     });
     m_prompts->queueInput(QStringLiteral("Worth a read."));
     m_generator->tmrAuto_Timer();
@@ -345,7 +353,7 @@ void tst_PostGenerator::runFillsTheTemplateIntoThePost()
     QCOMPARE(prompt.text, QStringLiteral("Comment:"));
     QCOMPARE(prompt.title, QStringLiteral("Input Required"));
     QCOMPARE(prompt.defaultText, QString());
-    QCOMPARE(clipboard()->text(), QString());
+    QCOMPARE(m_clipboard->text(), QString());
 
     QVERIFY(!m_generator->isAutoRunning());
     QCOMPARE(m_host->autoCaptions, (QList<bool>{true, false}));
@@ -370,7 +378,7 @@ void tst_PostGenerator::runEndsAtThePostsCaret()
     QCOMPARE(m_host->selStart, 11);
     // The user goes on editing while the run waits.
     m_host->selStart = 5;
-    clipboard()->setText(QStringLiteral("x"));
+    copy(QStringLiteral("x"));
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_host->post, QStringLiteral("Hello<x> world"));
 }
@@ -393,13 +401,13 @@ void tst_PostGenerator::unknownKindWaitsUntilCancelled()
 {
     m_data->write("tags.txt", "%A%|A|0|0|0|0|0\r\n%B%|Odd|0|0|3|0|0\r\n%C%|C|0|0|1|0|0\r\n");
     m_generator->mnuFileNewsAuto_Click();
-    clipboard()->setText(QStringLiteral("never taken"));
+    copy(QStringLiteral("never taken"));
     for (int tick = 0; tick < 20; ++tick)
         m_generator->tmrAuto_Timer();
     QCOMPARE(m_generator->autoRun().step(), 1);
     QCOMPARE(m_host->caption, QStringLiteral("Odd (1/2)"));
     QCOMPARE(m_host->captions.size(), 19);
-    QCOMPARE(clipboard()->text(), QStringLiteral("never taken"));
+    QCOMPARE(m_clipboard->text(), QStringLiteral("never taken"));
     m_generator->mnuFileNewsAuto_Click();
     QVERIFY(!m_generator->isAutoRunning());
     QVERIFY(m_host->inserted.isEmpty());
@@ -419,13 +427,10 @@ void tst_PostGenerator::clipboardWithoutTakeableTextWaits()
     QFETCH(bool, image);
     QFETCH(QString, text);
     m_generator->mnuFileNewsAuto_Click();
-    if (image) {
-        QImage picture(8, 8, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        clipboard()->setImage(picture);
-    } else {
-        clipboard()->setText(text);
-    }
+    if (image)
+        m_clipboard->copyWithoutText(QStringLiteral("<img src=\"a.png\">"));
+    else
+        copy(text);
     m_generator->tmrAuto_Timer();
     m_generator->tmrAuto_Timer();
     QVERIFY(m_generator->isAutoRunning());
@@ -437,14 +442,107 @@ void tst_PostGenerator::clipboardWithoutTakeableTextWaits()
 void tst_PostGenerator::sameTextCopiedTwiceFillsTwoFields()
 {
     m_generator->mnuFileNewsAuto_Click();
-    clipboard()->setText(QStringLiteral("same"));
+    copy(QStringLiteral("same"));
     m_generator->tmrAuto_Timer();
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_generator->autoRun().step(), 1);
-    clipboard()->setText(QStringLiteral("same"));
+    copy(QStringLiteral("same"));
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_generator->autoRun().step(), 2);
     QCOMPARE(m_generator->autoDialog()->fieldText(1), QStringLiteral("same"));
+}
+
+namespace {
+enum class Manager { None, PutsBackAtOnce, PutsBackAtItsNextLook };
+}
+
+void tst_PostGenerator::copiesBesideAClipboardManager_data()
+{
+    // Events: "copy:<text>" the user copies; "tick" one tick 250 ms after the last
+    // event; "wait" two seconds pass. Copies before "start" come before the run.
+    QTest::addColumn<int>("manager");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("post");
+
+    const QList<std::pair<const char *, Manager>> managers = {
+        {"no manager", Manager::None},
+        {"manager at once", Manager::PutsBackAtOnce},
+        {"polling manager", Manager::PutsBackAtItsNextLook}};
+    for (const auto &[name, manager] : managers) {
+        const auto row = [&](const char *what) {
+            return &(QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(name, what)))
+                     << int(manager));
+        };
+        *row("text from before the run is not taken")
+            << QStringList{"copy:before", "start", "tick", "tick", "tick", "tick"} << "";
+        *row("one copy fills one field")
+            << QStringList{"start", "copy:first", "tick", "tick", "tick", "tick", "tick"} << "";
+        *row("two copies fill two fields")
+            << QStringList{"start", "copy:first", "tick", "tick", "wait", "copy:second", "tick"}
+            << "A=first B=second";
+        *row("the same text copied twice fills two fields")
+            << QStringList{"start", "copy:same", "tick", "tick", "wait", "copy:same", "tick"}
+            << "A=same B=same";
+        *row("text copied before and again during the run")
+            << QStringList{"copy:again", "start", "tick", "wait", "copy:again", "tick", "tick",
+                           "wait", "copy:other", "tick"}
+            << "A=again B=other";
+    }
+}
+
+void tst_PostGenerator::copiesBesideAClipboardManager()
+{
+    QFETCH(int, manager);
+    QFETCH(QStringList, events);
+    QFETCH(QString, post);
+    m_data->write("tags.txt", "[a]|A|False|False|1|0|0\r\n[b]|B|False|False|1|0|0\r\n");
+    m_data->write("template.txt", "A=[a] B=[b]");
+    m_clipboard->refillsWhenCleared = Manager(manager) == Manager::PutsBackAtOnce;
+    for (const QString &event : events) {
+        if (event == QLatin1String("start")) {
+            m_generator->mnuFileNewsAuto_Click();
+            QVERIFY(m_generator->isAutoRunning());
+        } else if (event == QLatin1String("wait")) {
+            m_now += 2000;
+        } else if (event.startsWith(QLatin1String("copy:"))) {
+            m_now += 10;
+            m_clipboard->copy(event.mid(5));
+        } else {
+            if (Manager(manager) == Manager::PutsBackAtItsNextLook && !m_clipboard->hasText()) {
+                m_now += 100;
+                m_clipboard->refill();
+            }
+            m_now += 150;
+            m_generator->tmrAuto_Timer();
+        }
+    }
+    QCOMPARE(m_host->post, post);
+    if (post.isEmpty()) {
+        QVERIFY(m_generator->isAutoRunning());
+        const bool oneCopy = events.contains(QStringLiteral("copy:first"));
+        QCOMPARE(m_generator->autoRun().step(), oneCopy ? 1 : 0);
+        QCOMPARE(m_generator->autoDialog()->fieldText(0), oneCopy ? QStringLiteral("first") : QString());
+    }
+}
+
+void tst_PostGenerator::waylandWithoutXWaylandSaysCopiesCannotBeSeen()
+{
+    m_clipboard->seesOthers = false;
+    m_generator->mnuFileNewsAuto_Click();
+    QVERIFY(!m_generator->isAutoRunning());
+    QCOMPARE(m_prompts->records.size(), 1);
+    QVERIFY(m_prompts->records[0].text.startsWith(
+        QStringLiteral("Copies made in other programs cannot be seen here")));
+    QCOMPARE(m_prompts->records[0].icon, MessageIcon::Exclamation);
+    QVERIFY(m_host->autoCaptions.isEmpty());
+
+    // A run of input fields alone needs no copies.
+    m_data->write("tags.txt", "%A%|A|0|0|2|0|0\r\n");
+    m_data->write("template.txt", "<%A%>");
+    m_prompts->queueInput(QStringLiteral("typed"));
+    m_generator->mnuFileNewsAuto_Click();
+    m_generator->tmrAuto_Timer();
+    QCOMPARE(m_host->post, QStringLiteral("<typed>"));
 }
 
 void tst_PostGenerator::cancelInsertsNothing_data()
@@ -458,7 +556,7 @@ void tst_PostGenerator::cancelInsertsNothing()
 {
     QFETCH(bool, mainWindowCloses);
     m_generator->mnuFileNewsAuto_Click();
-    clipboard()->setText(QStringLiteral("Title"));
+    copy(QStringLiteral("Title"));
     m_generator->tmrAuto_Timer();
     m_generator->tmrAuto_Timer();
     QPointer<frmNews> dialog = m_generator->autoDialog();
@@ -478,9 +576,9 @@ void tst_PostGenerator::cancelInsertsNothing()
 
     // Starting again reads the definitions afresh and begins at the first field.
     m_data->write("tags.txt", "%X%|Other|0|0|1|0|0\r\n");
-    clipboard()->setText(QStringLiteral("left over"));
+    copy(QStringLiteral("left over"));
     m_generator->mnuFileNewsAuto_Click();
-    QCOMPARE(clipboard()->text(), QString());
+    QCOMPARE(m_clipboard->text(), QString());
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_host->caption, QStringLiteral("Other (1/1) [Awaiting copy]"));
 }
@@ -489,14 +587,14 @@ void tst_PostGenerator::noRunWithoutDefinitions()
 {
     m_data->write("tags.txt", "%A%|A|0|0|1|0\r\n");
     m_host->post = QStringLiteral("keep this");
-    clipboard()->setText(QStringLiteral("keep me"));
+    copy(QStringLiteral("keep me"));
     m_generator->mnuFileNewsAuto_Click();
     QVERIFY(!m_generator->isAutoRunning());
     QCOMPARE(m_prompts->titles().size(), 1);
     QCOMPARE(errorTitles(*m_prompts), QStringList{" Error 9 in News_Load"});
     QVERIFY(m_host->autoCaptions.isEmpty());
     QCOMPARE(m_host->post, QStringLiteral("keep this"));
-    QCOMPARE(clipboard()->text(), QStringLiteral("keep me"));
+    QCOMPARE(m_clipboard->text(), QStringLiteral("keep me"));
     m_generator->tmrAuto_Timer();
     QCOMPARE(m_prompts->records.size(), 1);
 }
@@ -558,10 +656,10 @@ void tst_PostGenerator::fieldRuleFailuresAreReportedAndTheRunGoesOn()
     m_data->write("tags.txt", "%A%|A|0|0|1|0|0\r\n%B%|B|0|0|1|1|one\r\n");
     m_data->write("template.txt", "%A%+%B%");
     m_generator->mnuFileNewsAuto_Click();
-    clipboard()->setText(QStringLiteral("a"));
+    copy(QStringLiteral("a"));
     m_generator->tmrAuto_Timer();
     QCOMPARE(errorTitles(*m_prompts), QStringList{" Error 13 in News.txtField"});
-    clipboard()->setText(QStringLiteral("b"));
+    copy(QStringLiteral("b"));
     m_generator->tmrAuto_Timer();
     QCOMPARE(errorTitles(*m_prompts).size(), 2);
     QCOMPARE(m_host->post, QStringLiteral("a+b"));

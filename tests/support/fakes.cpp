@@ -117,3 +117,54 @@ FakeInstanceLock::~FakeInstanceLock()
 {
     Platform::setInstanceLock(nullptr);
 }
+
+FakeClipboard::FakeClipboard()
+{
+    Platform::setClipboard(this);
+}
+
+FakeClipboard::~FakeClipboard()
+{
+    Platform::setClipboard(nullptr);
+}
+
+void FakeClipboard::setContent(bool hasText, const QString &text, const QString &html,
+                               const QUrl &source)
+{
+    m_hasText = hasText;
+    m_text = hasText ? text : QString();
+    m_html = html;
+    m_sourceUrl = source;
+    if (hasText && !text.isEmpty())
+        m_managerText = text;
+    emit changed();
+}
+
+void FakeClipboard::copy(const QString &text, const QString &html, const QUrl &source)
+{
+    setContent(true, text, html, source);
+}
+
+void FakeClipboard::copyWithoutText(const QString &html, const QUrl &source)
+{
+    setContent(false, QString(), html, source);
+}
+
+void FakeClipboard::refill()
+{
+    setContent(!m_managerText.isEmpty(), m_managerText, QString(), QUrl());
+}
+
+void FakeClipboard::clear()
+{
+    ++clears;
+    setContent(false, QString(), QString(), QUrl());
+    if (refillsWhenCleared && !m_managerText.isEmpty())
+        refill();
+}
+
+void FakeClipboard::writeText(const QString &text)
+{
+    written.append(text);
+    setContent(true, text, QString(), QUrl());
+}

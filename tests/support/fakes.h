@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 
@@ -82,4 +83,50 @@ public:
     ~FakeInstanceLock() override;
     bool tryAcquire() override { return free; }
     bool free;
+};
+
+// A clipboard held in memory; the test plays the other programs. copy() puts
+// content on it as a browser or editor would and emits changed(); what the
+// program writes is kept in `written` (as stored, with the platform's line
+// ends). With `refillsWhenCleared` it acts like a clipboard manager that never
+// lets the clipboard stay empty: a clear puts the last text back at once, and
+// changed() is emitted for the clear and for the refill.
+// Installs itself on construction and puts the real clipboard back on destruction.
+class FakeClipboard : public Clipboard
+{
+    Q_OBJECT
+public:
+    FakeClipboard();
+    ~FakeClipboard() override;
+
+    QString text() const override { return m_hasText ? m_text : QString(); }
+    bool hasText() const override { return m_hasText; }
+    QString html() const override { return m_html; }
+    QUrl sourceUrl() const override { return m_sourceUrl; }
+    void clear() override;
+    bool seesOtherPrograms() const override { return seesOthers; }
+
+    // Another program copies text, with an HTML flavour and the page's address if given.
+    void copy(const QString &text, const QString &html = QString(), const QUrl &source = QUrl());
+    // Another program copies something without a text flavour (an image, or HTML alone).
+    void copyWithoutText(const QString &html = QString(), const QUrl &source = QUrl());
+    // The clipboard manager puts its last text back, as it does when it finds the clipboard empty.
+    void refill();
+
+    bool refillsWhenCleared = false;
+    bool seesOthers = true;
+    QStringList written;
+    int clears = 0;
+
+protected:
+    void writeText(const QString &text) override;
+
+private:
+    void setContent(bool hasText, const QString &text, const QString &html, const QUrl &source);
+
+    bool m_hasText = false;
+    QString m_text;
+    QString m_html;
+    QUrl m_sourceUrl;
+    QString m_managerText; // the last text the manager saw
 };

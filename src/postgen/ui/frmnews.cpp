@@ -168,7 +168,6 @@ void frmNews::buildFields()
         m_captions.at(i)->setToolTip(QString());
         // A screen reader names the field by its label.
         m_captions.at(i)->setBuddy(m_fields.at(i));
-        m_fields.at(i)->setAccessibleName(m_definitions.at(i).Caption);
     }
     m_fieldsBuilt = true;
     m_lastTexts = QStringList(m_definitions.size(), QString());

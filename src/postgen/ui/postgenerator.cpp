@@ -5,25 +5,19 @@
 #include "frmnews.h"
 #include "postgeneratorhost.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
-
-namespace {
-
-void clearClipboard()
-{
-    QGuiApplication::clipboard()->clear();
-}
-
-} // namespace
 
 PostGenerator::PostGenerator(PostGeneratorHost *host, QObject *parent)
     : QObject(parent), m_host(host)
 {
+    QElapsedTimer started;
+    started.start();
+    m_clock = [started] { return started.elapsed(); };
 }
 
 PostGenerator::~PostGenerator()
@@ -84,12 +78,27 @@ void PostGenerator::startRun()
     dialog->Form_Load();
     if (dialog->fieldCount() == 0)
         return;
+    const QList<FieldDefinition> &fields = dialog->definitions();
+    const bool takesCopies = std::any_of(fields.cbegin(), fields.cend(),
+                                         [](const FieldDefinition &f) { return f.AutoKind == 1; });
+    if (takesCopies && !Platform::clipboard().seesOtherPrograms()) {
+        Platform::prompts().messageBox(
+            tr("Copies made in other programs cannot be seen here, so automatic mode cannot "
+               "fill its clipboard fields.\r\n\r\nOn this Wayland desktop a program hears of "
+               "the clipboard only while its own window is active, and no X11 display "
+               "(XWayland) is available to start Wuxo on. The Read Me explains more."),
+            tr("Post Generator (Auto)"), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
     if (askToClearPost() == PostAnswer::Cancelled)
         return;
-    clearClipboard();
+    m_copies = CopyWatch();
     m_dialog = dialog.release();
     m_run = AutoRun(m_dialog->definitions());
     ++m_runNumber;
+    m_clipboardNotices = connect(&Platform::clipboard(), &Clipboard::changed, this,
+                                 &PostGenerator::clipboardChanged);
+    clearClipboard();
     m_host->setAutoCaptions(true);
     connect(m_dialog->tmrAuto(), &QTimer::timeout, this, &PostGenerator::tmrAuto_Timer);
     m_dialog->tmrAuto()->start();
@@ -104,6 +113,7 @@ void PostGenerator::cancelRun()
     m_dialog->tmrAuto()->stop();
     m_dialog->deleteLater();
     m_dialog.clear();
+    disconnect(m_clipboardNotices);
     m_run = AutoRun();
     m_host->setAutoCaptions(false);
     m_host->setCaption(m_host->appCaption());
@@ -152,7 +162,8 @@ void PostGenerator::tick()
         QCoreApplication::processEvents();
         if (!isCurrentRun(run))
             return;
-        const QString text = AutoRun::takenText(QGuiApplication::clipboard()->text());
+        m_copies.polled(Platform::clipboard().text(), m_clock());
+        const QString text = m_copies.copiedText();
         if (text.isEmpty())
             return;
         m_dialog->setFieldText(m_run.step(), text);
@@ -172,12 +183,28 @@ void PostGenerator::tick()
         finishRun();
 }
 
+// The clipboard's text before the clear tells the watch what a manager would put back.
+void PostGenerator::clearClipboard()
+{
+    Clipboard &clipboard = Platform::clipboard();
+    const QString previous = clipboard.text();
+    m_copies.cleared(previous, m_clock());
+    clipboard.clear();
+}
+
+void PostGenerator::clipboardChanged()
+{
+    if (isAutoRunning())
+        m_copies.changed(Platform::clipboard().text(), m_clock());
+}
+
 void PostGenerator::finishRun()
 {
     frmNews *dialog = m_dialog;
     dialog->tmrAuto()->stop();
     dialog->deleteLater();
     m_dialog.clear();
+    disconnect(m_clipboardNotices);
     m_run = AutoRun();
     m_host->setAutoCaptions(false);
     m_host->setCaption(m_host->appCaption());

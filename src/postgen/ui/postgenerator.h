@@ -1,10 +1,13 @@
 #pragma once
 
 #include "postgen/autorun.h"
+#include "postgen/copywatch.h"
 #include "postgen/ui/frmnews.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
 
 class PostGeneratorHost;
 
@@ -35,6 +38,11 @@ public:
     // One tick of the run, as the timer fires it.
     void tmrAuto_Timer();
 
+    // Milliseconds of a steady clock, by which a run tells a clipboard manager's
+    // putting back of a cleared text from a copy; tests set their own.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
 private:
     enum class PostAnswer { Cleared, Kept, Cancelled };
     PostAnswer askToClearPost();
@@ -42,11 +50,16 @@ private:
     void cancelRun();
     void finishRun();
     void tick();
+    void clearClipboard();
+    void clipboardChanged();
     bool isCurrentRun(quint64 run) const { return m_dialog && m_runNumber == run; }
 
     PostGeneratorHost *m_host;
     QPointer<frmNews> m_dialog;
     AutoRun m_run;
+    CopyWatch m_copies;
+    QMetaObject::Connection m_clipboardNotices;
+    Clock m_clock;
     quint64 m_runNumber = 0;
     // Set while a tick runs: a tick waiting in a prompt or an error report lets
     // the timer fire again, and those ticks must not start a field of their own.

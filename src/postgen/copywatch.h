@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// Tells, during an automatic run, whether the clipboard holds a copy the user
+// made, as opposed to a text a clipboard manager put back the moment the run
+// emptied the clipboard (many managers never let it stay empty). The run tells
+// it when it clears the clipboard; change notices and the ticks' reads tell it
+// what the clipboard holds. Times are milliseconds of a steady clock.
+class CopyWatch
+{
+public:
+    // A text that comes back this soon after the run cleared it is put back, not copied.
+    static constexpr qint64 putBackWindowMs = 1000;
+
+    // The run emptied the clipboard, which held `previousText` ("" for none).
+    void cleared(const QString &previousText, qint64 nowMs);
+    // The clipboard's content was replaced; it now holds `text` ("" for no text).
+    void changed(const QString &text, qint64 nowMs);
+    // A tick read `text`; a content that no notice told of counts as a change.
+    void polled(const QString &text, qint64 nowMs);
+
+    // The copy a clipboard field takes: the copied text with its spaces trimmed,
+    // or "" while the clipboard holds no copy of the user's.
+    QString copiedText() const;
+
+private:
+    QString m_current; // the content as last seen
+    bool m_isCopy = false;
+    QString m_clearedText;
+    qint64 m_clearedAt = 0;
+    bool m_putBackPossible = false;
+};
