@@ -38,6 +38,7 @@ void frmMain::txtPost_Change()
         if (!m_restoring)
             m_history.record(post().text());
         markChangedIfNotEmpty();
+        postStateChanged();
     });
 }
 
@@ -45,7 +46,7 @@ void frmMain::markChangedIfNotEmpty()
 {
     if (post().isEmpty())
         return;
-    m_postChanged = true;
+    setBlnPostChanged(true);
     mnuFileSaveDraft->setEnabled(true);
 }
 
@@ -171,7 +172,7 @@ bool frmMain::mnuFileSaveDraft_Click()
     }
     mnuFileSaveDraft->setEnabled(false);
     mnuFileLoadDraft->setEnabled(true);
-    m_postChanged = false;
+    setBlnPostChanged(false);
     return true;
 }
 
@@ -207,6 +208,6 @@ void frmMain::mnuFileLoadDraft_Click()
         editor.setText(draft.text);
     }
     editor.setSelStart(editor.length());
-    m_postChanged = false;
+    setBlnPostChanged(false);
     mnuFileSaveDraft->setEnabled(false);
 }
