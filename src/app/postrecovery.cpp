@@ -24,6 +24,8 @@ PostRecovery::PostRecovery(Snapshot snapshot, QObject *parent)
 {
     setObjectName(QStringLiteral("recovery"));
     m_timer.setSingleShot(true);
+    // A coarse timer may fire a twentieth late: the write is due 2 s after the change, not later.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &PostRecovery::writeIfDue);
     m_writer.setMaxThreadCount(1);
 }
