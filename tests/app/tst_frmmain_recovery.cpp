@@ -18,16 +18,6 @@ QString text(const frmMain *w)
     return w->post().text();
 }
 
-QStringList reportTitles(const ScriptedPrompts &prompts)
-{
-    QStringList titles;
-    for (const PromptRecord &record : prompts.records) {
-        if (record.icon == MessageIcon::Critical)
-            titles.append(record.title);
-    }
-    return titles;
-}
-
 struct FakeSessionEnd : SessionEndRequest
 {
     explicit FakeSessionEnd(bool interaction) : interaction(interaction) { }
@@ -249,7 +239,7 @@ private slots:
         Recovery r(w);
         QTest::keyClicks(w->txtPost, QStringLiteral("one"));
         r.writeDue();
-        QTRY_COMPARE(reportTitles(f.prompts),
+        QTRY_COMPARE(f.prompts.reportTitles(),
                      QStringList{ErrorReport::title(QStringLiteral("Main.Recovery"),
                                                     WuxoError(ErrorNumber::PathFileAccess))});
 
@@ -258,7 +248,7 @@ private slots:
         QTest::keyClicks(w->txtPost, QStringLiteral(" three"));
         r.writeDue();
         QTest::qWait(50);
-        QCOMPARE(reportTitles(f.prompts).size(), 1);
+        QCOMPARE(f.prompts.reportTitles().size(), 1);
         QCOMPARE(text(w), QStringLiteral("one two three"));
     }
 };

@@ -12,16 +12,6 @@ namespace {
 
 const QString recoveryFile = QStringLiteral("recovery.txt");
 
-QStringList reportTitles(const ScriptedPrompts &prompts)
-{
-    QStringList titles;
-    for (const PromptRecord &record : prompts.records) {
-        if (record.icon == MessageIcon::Critical)
-            titles.append(record.title);
-    }
-    return titles;
-}
-
 // A recovery object over a post the test sets, on a clock the test moves.
 struct Writer
 {
@@ -126,7 +116,7 @@ private slots:
         PostRecovery recovery([] { return QString(); });
 
         QVERIFY(!recovery.offer());
-        QCOMPARE(reportTitles(prompts),
+        QCOMPARE(prompts.reportTitles(),
                  QStringList{ErrorReport::title(QStringLiteral("Main.Recovery"),
                                                 WuxoError(ErrorNumber::PathFileAccess))});
         QVERIFY(QFileInfo(folder.path(recoveryFile)).isDir());
@@ -164,7 +154,7 @@ private slots:
         DataFolder::setPath(folder.dataFolder() + QStringLiteral("/gone"));
         w.type(QStringLiteral("second"), 3000);
         w.tick(5000);
-        QTRY_COMPARE(reportTitles(prompts).size(), 1);
+        QTRY_COMPARE(prompts.reportTitles().size(), 1);
         QCOMPARE(folder.read(recoveryFile), QByteArray("first\r\n"));
     }
 
@@ -190,8 +180,8 @@ private slots:
         Writer w;
         w.type(QStringLiteral("one"), 0);
         w.tick(2000);
-        QTRY_COMPARE(reportTitles(prompts).size(), 1);
-        QCOMPARE(reportTitles(prompts).constFirst(),
+        QTRY_COMPARE(prompts.reportTitles().size(), 1);
+        QCOMPARE(prompts.reportTitles().constFirst(),
                  ErrorReport::title(QStringLiteral("Main.Recovery"), WuxoError(number)));
 
         w.type(QStringLiteral("one more"), 3000);
@@ -199,7 +189,7 @@ private slots:
         w.type(QStringLiteral("and more"), 6000);
         w.tick(8000);
         QTest::qWait(50);
-        QCOMPARE(reportTitles(prompts).size(), 1);
+        QCOMPARE(prompts.reportTitles().size(), 1);
     }
 
     void theSessionEndWritesAtOnce()

@@ -45,6 +45,14 @@ def type_and_wait(window_id, editor, text):
     time.sleep(3)
 
 
+def type_again(app, text):
+    """Types into the running program's empty editor and waits 3 s: the post is then in recovery.txt."""
+    window_id = xdotool("search", "--sync", "--limit", "1", "--name", "Recovery Desk")
+    type_and_wait(window_id, find(app, name="Post Editor"), text)
+    check(read(recovery) == (text + "\r\n").encode(),
+          "typing %r again writes recovery.txt again (got %r)" % (text, read(recovery)))
+
+
 def starts_without_asking(what):
     process, app, _, editor = launch(what)
     # The question would come as soon as the window is shown; give it time to.
@@ -85,10 +93,7 @@ kill(second)
 third, app = starts_without_asking("after Copy Post")
 
 # Save Draft leaves nothing to lose.
-window_id = xdotool("search", "--sync", "--limit", "1", "--name", "Recovery Desk")
-editor = find(app, name="Post Editor")
-type_and_wait(window_id, editor, "A draft to keep")
-check(read(recovery) == b"A draft to keep\r\n", "typing again writes recovery.txt again")
+type_again(app, "A draft to keep")
 xdotool("key", "ctrl+s")
 check(wait_for(lambda: read(os.path.join(data, "draft.txt")) == b"A draft to keep\r\n", timeout=10),
       "Save Draft writes the draft")
@@ -97,10 +102,7 @@ kill(third)
 fourth, app = starts_without_asking("after Save Draft")
 
 # Closing with No is the user's own choice to discard.
-window_id = xdotool("search", "--sync", "--limit", "1", "--name", "Recovery Desk")
-editor = find(app, name="Post Editor")
-type_and_wait(window_id, editor, "Thrown away")
-check(read(recovery) == b"Thrown away\r\n", "the post to throw away is in recovery.txt")
+type_again(app, "Thrown away")
 exit_item = find(app, role="menu item", name="Exit", showing=False)
 if exit_item is not None:
     press_opening_a_box(exit_item)
