@@ -104,6 +104,9 @@ bool shootBoxes(const QString &out, const QString &suffix)
     grabNext(QStringLiteral("new-post"));
     prompts.messageBox(QStringLiteral("Clear the current post?"), QStringLiteral("New Post"),
                        MessageIcon::None, MessageButtons::YesNoCancel);
+    grabNext(QStringLiteral("recover-post"));
+    prompts.messageBox(QStringLiteral("Wuxo closed without saving the post you were writing. Recover it?"),
+                       QStringLiteral("Recover Post?"), MessageIcon::Question, MessageButtons::YesNo);
     grabNext(QStringLiteral("insert-url"));
     prompts.inputBox(QStringLiteral("Enter the URL for the link:"), QStringLiteral("Insert URL"),
                      QStringLiteral("http://"));

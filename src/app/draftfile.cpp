@@ -43,4 +43,9 @@ Restored read(const QString &path)
     return restore(TextFile::readLines(path));
 }
 
+QString readPost(const QString &path)
+{
+    return TextFile::joinLines(TextFile::readLines(path));
+}
+
 } // namespace DraftFile

@@ -28,4 +28,8 @@ struct Restored
 Restored restore(const QStringList &lines);
 Restored read(const QString &path);
 
+// The post exactly as save() wrote it, empty lines at the start included: the
+// lines of the file joined by CR LF, whatever line ends they have.
+QString readPost(const QString &path);
+
 } // namespace DraftFile

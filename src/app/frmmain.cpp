@@ -2,6 +2,7 @@
 
 #include "app/draftfile.h"
 #include "app/postedit.h"
+#include "app/postrecovery.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -56,6 +57,7 @@ frmMain::frmMain(QWidget *parent)
     m_tags = new TagCommands(txtPost, this);
     m_tags->attachLists(cmbFont, cmbSize, cmbColor);
     m_preview = new PreviewBrowser(WebBrowser, this);
+    setUpRecovery();
     applyGeometry();
     const WindowSize designSize;
     setOuterSizeTwips(designSize.width, designSize.height);
@@ -231,13 +233,15 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     // Saving in answer to the close question lets events run; a second close
     // request meanwhile waits for the first.
-    if (m_closing || !Form_QueryUnload()) {
+    if (m_closing || (!m_endsWithoutQuestion && !Form_QueryUnload())) {
         event->ignore();
         return;
     }
     m_closing = true;
     Form_Unload();
     m_closing = false;
+    if (!m_endsWithoutQuestion)
+        m_recovery->windowClosed();
     event->accept();
 }
 
@@ -246,6 +250,7 @@ void frmMain::showEvent(QShowEvent *event)
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         centreOnScreen();
+        QTimer::singleShot(0, this, &frmMain::offerRecovery);
     }
     QMainWindow::showEvent(event);
 }

@@ -12,6 +12,8 @@
 #include <array>
 
 class PostEdit;
+class PostRecovery;
+class SessionEndRequest;
 class PostGenerator;
 class PreviewBrowser;
 class TagCommands;
@@ -43,7 +45,7 @@ public:
     // The post, in its own terms (CR LF breaks, a break counts two in positions).
     EditorText post() const;
     bool blnPostChanged() const { return m_postChanged; }
-    void setBlnPostChanged(bool changed) { m_postChanged = changed; }
+    void setBlnPostChanged(bool changed);
     QString strAppCaption() const { return m_appCaption; }
     const EditHistory &history() const { return m_history; }
 
@@ -195,6 +197,11 @@ public slots:
     void cmdNewsAuto_Click();
     void mnuFilePrefs_Click();
 
+    // The desktop session ends (frmmain_recovery.cpp): the post goes to the
+    // recovery file at once, then the window closes as usual when the session
+    // lets the program ask, and otherwise ends without a question.
+    void commitData(SessionEndRequest &request);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -246,10 +253,16 @@ private:
     void markChangedIfNotEmpty();
     void deleteWordBeforeCaret();
 
+    // frmmain_recovery.cpp
+    void setUpRecovery();
+    void postStateChanged();
+    void offerRecovery();
+
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
     TagCommands *m_tags = nullptr;
     PreviewBrowser *m_preview = nullptr;
+    PostRecovery *m_recovery = nullptr;
     MainGeometry m_geometry;
     QString m_appCaption;
     bool m_postChanged = false;
@@ -257,6 +270,7 @@ private:
     bool m_refused = false;
     bool m_centred = false;
     bool m_closing = false;
+    bool m_endsWithoutQuestion = false;
     QSize m_outerSize;
     bool m_outerSizePending = false;
 };

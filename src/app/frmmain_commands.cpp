@@ -279,7 +279,7 @@ QString frmMain::postText() const
 void frmMain::clearPost()
 {
     post().setText(QString());
-    m_postChanged = false;
+    setBlnPostChanged(false);
 }
 
 void frmMain::moveCaretToEnd()

@@ -35,6 +35,7 @@ void frmMain::txtPost_Change()
         if (!m_restoring)
             m_history.record(post().text());
         markChangedIfNotEmpty();
+        postStateChanged();
     });
 }
 
@@ -42,7 +43,7 @@ void frmMain::markChangedIfNotEmpty()
 {
     if (post().isEmpty())
         return;
-    m_postChanged = true;
+    setBlnPostChanged(true);
     mnuFileSaveDraft->setEnabled(true);
 }
 
@@ -168,7 +169,7 @@ bool frmMain::mnuFileSaveDraft_Click()
     }
     mnuFileSaveDraft->setEnabled(false);
     mnuFileLoadDraft->setEnabled(true);
-    m_postChanged = false;
+    setBlnPostChanged(false);
     return true;
 }
 
@@ -204,6 +205,6 @@ void frmMain::mnuFileLoadDraft_Click()
         editor.setText(draft.text);
     }
     editor.setSelStart(editor.length());
-    m_postChanged = false;
+    setBlnPostChanged(false);
     mnuFileSaveDraft->setEnabled(false);
 }

@@ -38,6 +38,16 @@ QStringList ScriptedPrompts::titles() const
     return list;
 }
 
+QStringList ScriptedPrompts::reportTitles() const
+{
+    QStringList list;
+    for (const PromptRecord &record : records) {
+        if (record.icon == MessageIcon::Critical)
+            list.append(record.title);
+    }
+    return list;
+}
+
 MessageAnswer ScriptedPrompts::messageBox(const QString &text, const QString &title,
                                           MessageIcon icon, MessageButtons buttons)
 {

@@ -40,6 +40,8 @@ public:
     QList<PromptRecord> records;
     int pendingAnswers() const { return int(m_answers.size() + m_inputs.size() + m_colors.size()); }
     QStringList titles() const;
+    // The titles of the error reports shown (the boxes with the Critical icon).
+    QStringList reportTitles() const;
 
     MessageAnswer messageBox(const QString &text, const QString &title, MessageIcon icon,
                              MessageButtons buttons) override;

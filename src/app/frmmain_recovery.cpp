@@ -1,0 +1,71 @@
+// The post's recovery file and the end of the desktop session.
+#include "frmmain.h"
+
+#include "app/postrecovery.h"
+#include "app/sessionendrequest.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QTimer>
+
+namespace {
+
+class DesktopSessionEnd : public SessionEndRequest
+{
+public:
+    explicit DesktopSessionEnd(QSessionManager &manager) : m_manager(manager) { }
+    bool allowsInteraction() override { return m_manager.allowsInteraction(); }
+    void cancel() override { m_manager.cancel(); }
+    void release() override { m_manager.release(); }
+
+private:
+    QSessionManager &m_manager;
+};
+
+} // namespace
+
+void frmMain::setUpRecovery()
+{
+    m_recovery = new PostRecovery(
+        [this] { return m_history.strHistory(m_history.intHistoryPos()); }, this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
+        DesktopSessionEnd request(manager);
+        commitData(request);
+    });
+}
+
+void frmMain::setBlnPostChanged(bool changed)
+{
+    m_postChanged = changed;
+    postStateChanged();
+}
+
+void frmMain::postStateChanged()
+{
+    m_recovery->postChanged(m_postChanged && !post().isEmpty());
+}
+
+void frmMain::offerRecovery()
+{
+    if (m_refused)
+        return;
+    if (const std::optional<QString> text = m_recovery->offer()) {
+        EditorText editor = post();
+        editor.setText(*text);
+        editor.setSelStart(editor.length());
+    }
+}
+
+void frmMain::commitData(SessionEndRequest &request)
+{
+    m_recovery->sessionEnding();
+    if (!request.allowsInteraction()) {
+        // Nobody can answer a question now: the next start offers the post back.
+        m_endsWithoutQuestion = true;
+        return;
+    }
+    const bool closed = close();
+    request.release();
+    if (!closed)
+        request.cancel();
+}

@@ -1,0 +1,257 @@
+#include "app/frmmain.h"
+#include "app/postedit.h"
+#include "app/postrecovery.h"
+#include "app/sessionendrequest.h"
+#include "foundation/errorreport.h"
+#include "mainwindowfixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+const QString recoveryFile = QStringLiteral("recovery.txt");
+
+QString text(const frmMain *w)
+{
+    return w->post().text();
+}
+
+struct FakeSessionEnd : SessionEndRequest
+{
+    explicit FakeSessionEnd(bool interaction) : interaction(interaction) { }
+    bool allowsInteraction() override { return interaction; }
+    void cancel() override { cancelled = true; }
+    void release() override { released = true; }
+    bool interaction;
+    bool cancelled = false;
+    bool released = false;
+};
+
+// The window's recovery on a clock the test moves.
+struct Recovery
+{
+    explicit Recovery(frmMain *w)
+        : recovery(w->findChild<PostRecovery *>(QStringLiteral("recovery")))
+    {
+        recovery->setClock([this] { return now; });
+    }
+    // Lets the schedule's time come and waits for the write.
+    void writeDue()
+    {
+        if (const std::optional<qint64> due = recovery->writeDue())
+            now = *due;
+        recovery->writeIfDue();
+        recovery->waitForWriter();
+    }
+    PostRecovery *recovery;
+    qint64 now = 0;
+};
+
+} // namespace
+
+// The recovery file as the main window keeps it: written while the post is
+// unsaved, gone when nothing is left to lose, offered at the next start.
+class TestFrmMainRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theStartOffersThePostBack()
+    {
+        MainWindowFixture f;
+        f.folder.write(recoveryFile, "\r\nline one\r\nline two\r\n");
+        f.prompts.queueAnswer(MessageAnswer::Yes);
+        frmMain *w = f.open();
+
+        QTRY_COMPARE(text(w), QStringLiteral("\r\nline one\r\nline two"));
+        QCOMPARE(f.prompts.titles(), QStringList{"Recover Post?"});
+        QVERIFY(w->blnPostChanged());
+        QVERIFY(w->mnuFileSaveDraft->isEnabled());
+        QCOMPARE(w->post().selStart(), w->post().length());
+        QVERIFY(f.folder.exists(recoveryFile));
+
+        // One recorded change: Undo returns to the empty editor, and no further.
+        w->mnuEditUndo_Click();
+        QCOMPARE(text(w), QString());
+        w->mnuEditUndo_Click();
+        QCOMPARE(text(w), QString());
+    }
+
+    void noDiscardsThePost()
+    {
+        MainWindowFixture f;
+        f.folder.write(recoveryFile, "post\r\n");
+        f.prompts.queueAnswer(MessageAnswer::No);
+        frmMain *w = f.open();
+
+        QTRY_COMPARE(f.prompts.records.size(), 1);
+        QCOMPARE(text(w), QString());
+        QVERIFY(!w->blnPostChanged());
+        QVERIFY(!f.folder.exists(recoveryFile));
+    }
+
+    void aRefusedSecondInstanceLeavesTheFileAlone()
+    {
+        MainWindowFixture f;
+        f.lock.free = false;
+        f.folder.write(recoveryFile, "post\r\n");
+        frmMain *w = f.create();
+        w->show();
+        QTest::qWait(50);
+        QCOMPARE(f.prompts.titles(), QStringList{"Wuxo Error"});
+        QCOMPARE(f.folder.read(recoveryFile), QByteArray("post\r\n"));
+    }
+
+    void whatRemovesTheFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("fileStays");
+
+        QTest::newRow("Copy Post") << "copy" << false;
+        QTest::newRow("Save Draft") << "save draft" << false;
+        QTest::newRow("Open Draft") << "open draft" << false;
+        QTest::newRow("the post generator's Yes") << "post generator yes" << false;
+        QTest::newRow("Clear All empties the editor") << "clear all" << false;
+        QTest::newRow("closing with Yes saves the draft") << "close yes" << false;
+        QTest::newRow("closing with No discards the post") << "close no" << false;
+        QTest::newRow("closing with Cancel keeps everything") << "close cancel" << true;
+        QTest::newRow("the post generator's Cancel keeps everything")
+            << "post generator cancel" << true;
+    }
+
+    void whatRemovesTheFile()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, fileStays);
+
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("prefs.txt"), "[Preferences]\r\nCopyMinimize=0\r\n");
+        f.folder.write(QStringLiteral("draft.txt"), "the draft\r\n");
+        frmMain *w = f.open();
+        Recovery r(w);
+        QTest::keyClicks(w->txtPost, QStringLiteral("unsaved"));
+        r.writeDue();
+        QCOMPARE(f.folder.read(recoveryFile), QByteArray("unsaved\r\n"));
+
+        if (command == QLatin1String("copy")) {
+            w->cmdCopy_Click();
+        } else if (command == QLatin1String("save draft")) {
+            QVERIFY(w->mnuFileSaveDraft_Click());
+        } else if (command == QLatin1String("open draft")) {
+            w->mnuFileLoadDraft_Click();
+            QCOMPARE(text(w), QStringLiteral("the draft"));
+        } else if (command.startsWith(QLatin1String("post generator"))) {
+            f.prompts.queueAnswer(command.endsWith(QLatin1String("yes")) ? MessageAnswer::Yes
+                                                                         : MessageAnswer::Cancel);
+            w->mnuFileNewsAuto_Click();
+            QCOMPARE(f.prompts.titles(), QStringList{"New Post"});
+            if (w->mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
+                w->mnuFileNewsAuto_Click();
+        } else if (command == QLatin1String("clear all")) {
+            w->mnuEditClearAll_Click();
+            QVERIFY(w->blnPostChanged());
+        } else if (command.startsWith(QLatin1String("close"))) {
+            const QString answer = command.section(u' ', 1);
+            f.prompts.queueAnswer(answer == QLatin1String("yes")      ? MessageAnswer::Yes
+                                      : answer == QLatin1String("no") ? MessageAnswer::No
+                                                                      : MessageAnswer::Cancel);
+            QCOMPARE(w->close(), answer != QLatin1String("cancel"));
+            QCOMPARE(f.prompts.titles(), QStringList{"Save Draft?"});
+        } else {
+            QFAIL("unknown command");
+        }
+        r.recovery->waitForWriter();
+        QCOMPARE(f.folder.exists(recoveryFile), fileStays);
+        QCOMPARE(f.folder.read(QStringLiteral("draft.txt")),
+                 command == QLatin1String("save draft") || command == QLatin1String("close yes")
+                     ? QByteArray("unsaved\r\n")
+                     : QByteArray("the draft\r\n"));
+
+        // Nothing written since: no later tick brings the file back.
+        r.writeDue();
+        QCOMPARE(f.folder.exists(recoveryFile), fileStays);
+    }
+
+    void theSessionEndWithoutQuestionsKeepsThePost()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("typed a moment ago"));
+        QVERIFY(!f.folder.exists(recoveryFile));
+
+        FakeSessionEnd session(false);
+        w->commitData(session);
+        QCOMPARE(f.folder.read(recoveryFile), QByteArray("typed a moment ago\r\n"));
+        QVERIFY(f.prompts.records.isEmpty());
+        QVERIFY(!session.cancelled);
+
+        // The program then ends without the close question, and the file stays.
+        QVERIFY(w->close());
+        w->findChild<PostRecovery *>(QStringLiteral("recovery"))->waitForWriter();
+        QVERIFY(f.prompts.records.isEmpty());
+        QCOMPARE(f.folder.read(recoveryFile), QByteArray("typed a moment ago\r\n"));
+    }
+
+    void theSessionEndAsksTheCloseQuestion_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<bool>("fileStays");
+        QTest::newRow("Cancel keeps the program and the session")
+            << MessageAnswer::Cancel << true << true;
+        QTest::newRow("No ends with the post discarded") << MessageAnswer::No << false << false;
+        QTest::newRow("Yes ends with the post in the draft")
+            << MessageAnswer::Yes << false << false;
+    }
+
+    void theSessionEndAsksTheCloseQuestion()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, cancelled);
+        QFETCH(bool, fileStays);
+
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(w->txtPost, QStringLiteral("post"));
+        FakeSessionEnd session(true);
+        f.prompts.setOnPrompt([&f](const PromptRecord &) {
+            // The post is on disk before anything is asked.
+            QCOMPARE(f.folder.read(recoveryFile), QByteArray("post\r\n"));
+        });
+        f.prompts.queueAnswer(answer);
+        w->commitData(session);
+
+        QCOMPARE(f.prompts.titles(), QStringList{"Save Draft?"});
+        QVERIFY(session.released);
+        QCOMPARE(session.cancelled, cancelled);
+        QCOMPARE(w->isVisible(), cancelled);
+        QCOMPARE(f.folder.exists(recoveryFile), fileStays);
+        QCOMPARE(f.folder.exists(QStringLiteral("draft.txt")), answer == MessageAnswer::Yes);
+    }
+
+    void aFileThatCannotBeWrittenIsReportedOnce()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QVERIFY(QDir().mkdir(f.folder.path(recoveryFile)));
+        Recovery r(w);
+        QTest::keyClicks(w->txtPost, QStringLiteral("one"));
+        r.writeDue();
+        QTRY_COMPARE(f.prompts.reportTitles(),
+                     QStringList{ErrorReport::title(QStringLiteral("Main.Recovery"),
+                                                    WuxoError(ErrorNumber::PathFileAccess))});
+
+        QTest::keyClicks(w->txtPost, QStringLiteral(" two"));
+        r.writeDue();
+        QTest::keyClicks(w->txtPost, QStringLiteral(" three"));
+        r.writeDue();
+        QTest::qWait(50);
+        QCOMPARE(f.prompts.reportTitles().size(), 1);
+        QCOMPARE(text(w), QStringLiteral("one two three"));
+    }
+};
+
+QTEST_MAIN(TestFrmMainRecovery)
+#include "tst_frmmain_recovery.moc"
