@@ -2,8 +2,8 @@
 // editor's change and its recording in the edit history, in the real window.
 // The history's own share is printed beside it. Target: 10 ms median.
 #include "app/edithistory.h"
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "foundation/datafolder.h"
 
 #include <QApplication>

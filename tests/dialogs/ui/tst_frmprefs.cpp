@@ -1,4 +1,4 @@
-#include "dialogs/frmprefs.h"
+#include "dialogs/ui/frmprefs.h"
 #include "fakes.h"
 #include "foundation/clsinifile.h"
 #include "foundation/olecolor.h"
