@@ -92,6 +92,7 @@ private slots:
         QTest::keyClicks(w->txtPost, QStringLiteral("precious"));
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
         f.prompts.queueAnswer(MessageAnswer::Yes);
+        f.prompts.queueAnswer(MessageAnswer::Ok); // the failed save is reported
         QVERIFY(!w->close());
 
         QCOMPARE(f.prompts.records.size(), 2);

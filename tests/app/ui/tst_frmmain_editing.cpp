@@ -376,6 +376,7 @@ private slots:
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("precious"));
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt"))); // a folder in the draft's place
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         QVERIFY(!w->mnuFileSaveDraft_Click());
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" in Main.SaveDraft")));
@@ -414,6 +415,7 @@ private slots:
         MainWindowFixture f;
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->mnuFileLoadDraft_Click();
         QCOMPARE(f.prompts.records.size(), 1);
         QCOMPARE(f.prompts.records[0].text, QStringLiteral("No saved draft found."));
@@ -428,6 +430,7 @@ private slots:
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->mnuFileLoadDraft_Click();
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" in Main.LoadDraft")));
