@@ -8,12 +8,14 @@ build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxk
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
 fuzz=(clang libclang-rt-14-dev)
+format=(clang-format)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
     test) wanted+=("${tests[@]}") ;;
     ci) wanted+=("${tests[@]}" "${release[@]}" "${fuzz[@]}") ;;
     install) wanted+=("${release[@]}") ;;
+    format) wanted+=("${format[@]}") ;;
 esac
 
 missing=()

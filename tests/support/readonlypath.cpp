@@ -12,7 +12,8 @@ namespace {
 
 QString systemError(const char *what)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // Moves the process into a mount namespace of its own, once, so that its mounts
@@ -32,16 +33,15 @@ QString enterPrivateMounts()
 } // namespace
 
 ReadOnlyPath::ReadOnlyPath(const QString &path)
-    : m_path(path)
-    , m_permissions(QFile::permissions(path))
+    : m_path(path), m_permissions(QFile::permissions(path))
 {
     if (!QFile::exists(path)) {
         m_error = QStringLiteral("%1 does not exist").arg(path);
         return;
     }
     if (geteuid() != 0) {
-        constexpr QFileDevice::Permissions writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser
-                                                       | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        constexpr QFileDevice::Permissions writeBits = QFileDevice::WriteOwner
+            | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
         if (!QFile::setPermissions(path, m_permissions & ~writeBits))
             m_error = QStringLiteral("cannot take the write bits off %1").arg(path);
         return;
