@@ -27,10 +27,15 @@ packages:
 test-packages:
 	@scripts/ensure-packages.sh test
 
+# The build folder remembers the CMAKE_FLAGS it was configured with; other flags
+# configure it afresh, so that options left out are not kept from the last run.
+FLAGS_STAMP = $(BUILD_DIR)/.cmake-flags
 configure:
-	@if [ ! -f "$(BUILD_DIR)/build.ninja" ]; then \
-		cmake -S . -B "$(BUILD_DIR)" -G Ninja $(CMAKE_FLAGS); \
+	@if [ ! -f "$(BUILD_DIR)/build.ninja" ] || [ "$$(cat "$(FLAGS_STAMP)" 2>/dev/null)" != "$$CMAKE_FLAGS_NOW" ]; then \
+		cmake --fresh -S . -B "$(BUILD_DIR)" -G Ninja $(CMAKE_FLAGS) && \
+		printf '%s\n' "$$CMAKE_FLAGS_NOW" > "$(FLAGS_STAMP)"; \
 	fi
+configure: export CMAKE_FLAGS_NOW = $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build "$(BUILD_DIR)" -j $(JOBS)

@@ -5,8 +5,8 @@
 // still 10 ms median, and no write holding up the window for more than 20 ms.
 // Offscreen unless QT_QPA_PLATFORM names another platform (xcb under Xvfb).
 #include "app/edithistory.h"
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "app/postrecovery.h"
 #include "foundation/datafolder.h"
 

@@ -2,7 +2,7 @@
 // of the window (offscreen), with the shipped data files, and the memory the
 // process holds by then. Each run is a fresh process; the figures are medians.
 // Targets: 250 ms, 60 MB resident.
-#include "app/frmmain.h"
+#include "app/ui/frmmain.h"
 #include "foundation/datafolder.h"
 
 #include <QApplication>

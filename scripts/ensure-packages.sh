@@ -12,6 +12,7 @@ release=(desktop-file-utils appstream)
 package=(dpkg-dev file)
 package_checks=(lintian man-db)
 fuzz=(clang libclang-rt-14-dev)
+format=(clang-format)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
@@ -19,6 +20,7 @@ case "${1:-run}" in
     ci) wanted+=("${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}") ;;
     install) wanted+=("${release[@]}") ;;
     deb) wanted+=("${package[@]}") ;;
+    format) wanted+=("${format[@]}") ;;
 esac
 
 missing=()

@@ -2,11 +2,11 @@
 // and the guide: wuxo-screenshots OUTPUT_FOLDER (run it on an X server, e.g.
 // under xvfb-run, so that the preview's web view paints too).
 
-#include "app/application.h"
-#include "app/frmmain.h"
-#include "app/postedit.h"
-#include "dialogs/frmabout.h"
-#include "dialogs/frmprefs.h"
+#include "app/ui/application.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
+#include "dialogs/ui/frmabout.h"
+#include "dialogs/ui/frmprefs.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "postgen/ui/frmnews.h"

@@ -1,5 +1,5 @@
-#include "app/application.h"
-#include "app/frmmain.h"
+#include "app/ui/application.h"
+#include "app/ui/frmmain.h"
 
 #include <QApplication>
 

@@ -1,5 +1,6 @@
 #include "foundation/datafolder.h"
 #include "foundation/lockfileinstance.h"
+#include "readonlypath.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
 
 class TestDataFolderRules : public QObject
 {
@@ -60,13 +60,15 @@ private Q_SLOTS:
 
     void readOnlyProgramFolderUsesTheUserFolder()
     {
-        if (getuid() == 0)
-            QSKIP("root can write into read-only folders");
         QTemporaryDir program;
-        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
-        DataFolder::setProgramFolder(program.path());
-        const QString data = DataFolder::ensure();
-        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QString data;
+        {
+            ReadOnlyPath readOnly(program.path());
+            QVERIFY2(readOnly.isReadOnly(), qPrintable(readOnly.error()));
+            DataFolder::setProgramFolder(program.path());
+            data = DataFolder::ensure();
+        }
+        QVERIFY(!QFile::exists(program.path() + QStringLiteral("/data")));
         QVERIFY(data.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
         QVERIFY(QFile::exists(data + QStringLiteral("/insert.txt")));
         QDir(data).removeRecursively();

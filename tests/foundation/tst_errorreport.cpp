@@ -20,6 +20,7 @@ private Q_SLOTS:
         TestDataFolder folder;
         ScriptedPrompts prompts;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        prompts.queueAnswer(MessageAnswer::Ok);
         ReportError(QStringLiteral("Main.Preview"), WuxoError(ErrorNumber::FileNotFound));
 
         QCOMPARE(prompts.records.size(), 1);
@@ -43,6 +44,8 @@ private Q_SLOTS:
         TestDataFolder folder;
         ScriptedPrompts prompts;
         folder.write(QStringLiteral("ErrorLog.txt"), "earlier line\r\n");
+        prompts.queueAnswer(MessageAnswer::Ok);
+        prompts.queueAnswer(MessageAnswer::Ok);
         ReportError(QStringLiteral("News_Load"), WuxoError(ErrorNumber::SubscriptOutOfRange));
         ReportError(QString(), WuxoError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch: Source")));
         const QList<QByteArray> lines = folder.read(QStringLiteral("ErrorLog.txt")).split('\n');
@@ -75,6 +78,7 @@ private Q_SLOTS:
         TestDataFolder folder;
         ScriptedPrompts prompts;
         DataFolder::setPath(folder.programFolder() + QStringLiteral("/missing"));
+        prompts.queueAnswer(MessageAnswer::Ok);
         ReportError(QStringLiteral("Main.cmdCopy"), WuxoError(ErrorNumber::InvalidArgument));
         QCOMPARE(prompts.records.size(), 1);
     }

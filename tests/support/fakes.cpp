@@ -1,5 +1,7 @@
 #include "fakes.h"
 
+#include <QTest>
+
 ScriptedPrompts::ScriptedPrompts()
 {
     Platform::setPrompts(this);
@@ -48,6 +50,14 @@ QStringList ScriptedPrompts::reportTitles() const
     return list;
 }
 
+void ScriptedPrompts::unscripted(const PromptRecord &record) const
+{
+    static const char *const kinds[] = {"message box", "input box", "colour picker"};
+    const QString what = QStringLiteral("unscripted %1 \"%2\": %3")
+                             .arg(QLatin1String(kinds[record.kind]), record.title, record.text);
+    QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+}
+
 MessageAnswer ScriptedPrompts::messageBox(const QString &text, const QString &title,
                                           MessageIcon icon, MessageButtons buttons)
 {
@@ -62,6 +72,7 @@ MessageAnswer ScriptedPrompts::messageBox(const QString &text, const QString &ti
         m_onPrompt(record);
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
+    unscripted(record);
     return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
                ? MessageAnswer::Ok
                : MessageAnswer::Cancel;
@@ -78,7 +89,10 @@ QString ScriptedPrompts::inputBox(const QString &prompt, const QString &title,
     records.append(record);
     if (m_onPrompt)
         m_onPrompt(record);
-    return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst();
+    if (!m_inputs.isEmpty())
+        return m_inputs.takeFirst();
+    unscripted(record);
+    return QString();
 }
 
 std::optional<QColor> ScriptedPrompts::pickColor(const QColor &initial, QList<QColor> &customColors)
@@ -90,7 +104,10 @@ std::optional<QColor> ScriptedPrompts::pickColor(const QColor &initial, QList<QC
     lastCustomColors = customColors;
     if (m_onPrompt)
         m_onPrompt(record);
-    return m_colors.isEmpty() ? std::nullopt : m_colors.takeFirst();
+    if (!m_colors.isEmpty())
+        return m_colors.takeFirst();
+    unscripted(record);
+    return std::nullopt;
 }
 
 RecordingShell::RecordingShell()

@@ -23,8 +23,10 @@ struct PromptRecord
 
 // Answers prompts from a script instead of showing them, and records every one.
 // Installs itself on construction and puts the real prompts back on destruction.
-// Unscripted boxes answer OK (or Cancel when there is no OK), unscripted input
-// boxes answer "" and unscripted colour pickers are cancelled.
+// Every prompt takes the next answer of its kind; a prompt with none queued fails
+// the running test, naming the prompt, so an unexpected error box never goes
+// unnoticed. It then answers as a hasty user would: OK (or Cancel when there is
+// no OK), "" for an input box, and a cancelled colour picker.
 class ScriptedPrompts : public Prompts
 {
 public:
@@ -52,6 +54,8 @@ public:
     QList<QColor> lastCustomColors;
 
 private:
+    void unscripted(const PromptRecord &record) const;
+
     QList<MessageAnswer> m_answers;
     QStringList m_inputs;
     QList<std::optional<QColor>> m_colors;

@@ -1,5 +1,5 @@
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "dialogs/helptargets.h"
 #include "mainwindowfixture.h"
 #include "spokenname.h"
@@ -93,6 +93,7 @@ private slots:
         QTest::keyClicks(w->txtPost, QStringLiteral("precious"));
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
         f.prompts.queueAnswer(MessageAnswer::Yes);
+        f.prompts.queueAnswer(MessageAnswer::Ok); // the failed save is reported
         QVERIFY(!w->close());
 
         QCOMPARE(f.prompts.records.size(), 2);

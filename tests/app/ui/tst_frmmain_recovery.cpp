@@ -1,5 +1,5 @@
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "app/postrecovery.h"
 #include "app/sessionendrequest.h"
 #include "foundation/errorreport.h"

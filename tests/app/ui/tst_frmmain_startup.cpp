@@ -1,5 +1,5 @@
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "foundation/errorreport.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
@@ -190,6 +190,7 @@ private slots:
         MainWindowFixture f;
         QVERIFY(QDir(f.folder.dataFolder()).removeRecursively());
         f.lock.free = false;
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.create();
 
         QVERIFY(w->refusedSecondInstance());
@@ -298,6 +299,7 @@ private slots:
         f.folder.write(QStringLiteral("prefs.txt"), "[Branding]\r\nName=Mine\r\n[Visual]\r\nMainWidth="
                                                         + width + "\r\n");
         f.folder.write(QStringLiteral("draft.txt"), "kept\r\n");
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();
 
         QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(error)});
@@ -330,6 +332,7 @@ private slots:
     {
         MainWindowFixture f;
         f.folder.remove(QStringLiteral("insert.txt"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();
         QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(53)});
         QVERIFY(!w->mnuInsert->menuAction()->isVisible());
@@ -343,6 +346,7 @@ private slots:
         f.folder.write(QStringLiteral("web.txt"),
                        "# links\r\nOne|http://one.example\r\n-\r\nno bar here\r\nTwo|http://two\r\n");
         f.folder.write(QStringLiteral("draft.txt"), "x\r\n");
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();
         QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(9)});
         QVERIFY(w->mnuInsert->menuAction()->isVisible());

@@ -257,6 +257,7 @@ void tst_PostGenerator::manualCancelAndTitleBarCloseInsertNothing()
 void tst_PostGenerator::manualWithoutDefinitionsInsertsNothing()
 {
     m_data->remove("tags.txt");
+    m_prompts->queueAnswer(MessageAnswer::Ok);
     whenDialogOpens([](frmNews *dialog) {
         QCOMPARE(dialog->fieldCount(), 0);
         QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
@@ -588,6 +589,7 @@ void tst_PostGenerator::noRunWithoutDefinitions()
     m_data->write("tags.txt", "%A%|A|0|0|1|0\r\n");
     m_host->post = QStringLiteral("keep this");
     copy(QStringLiteral("keep me"));
+    m_prompts->queueAnswer(MessageAnswer::Ok);
     m_generator->mnuFileNewsAuto_Click();
     QVERIFY(!m_generator->isAutoRunning());
     QCOMPARE(m_prompts->titles().size(), 1);
@@ -657,9 +659,11 @@ void tst_PostGenerator::fieldRuleFailuresAreReportedAndTheRunGoesOn()
     m_data->write("template.txt", "%A%+%B%");
     m_generator->mnuFileNewsAuto_Click();
     copy(QStringLiteral("a"));
+    m_prompts->queueAnswer(MessageAnswer::Ok);
     m_generator->tmrAuto_Timer();
     QCOMPARE(errorTitles(*m_prompts), QStringList{" Error 13 in News.txtField"});
     copy(QStringLiteral("b"));
+    m_prompts->queueAnswer(MessageAnswer::Ok);
     m_generator->tmrAuto_Timer();
     QCOMPARE(errorTitles(*m_prompts).size(), 2);
     QCOMPARE(m_host->post, QStringLiteral("a+b"));

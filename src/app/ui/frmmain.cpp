@@ -1,7 +1,7 @@
 #include "frmmain.h"
 
 #include "app/draftfile.h"
-#include "app/postedit.h"
+#include "app/ui/postedit.h"
 #include "app/postrecovery.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"

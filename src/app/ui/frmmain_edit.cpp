@@ -2,7 +2,7 @@
 #include "frmmain.h"
 
 #include "app/draftfile.h"
-#include "app/postedit.h"
+#include "app/ui/postedit.h"
 #include "app/postediting.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"

@@ -1,5 +1,5 @@
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "app/dateformat.h"
 #include "foundation/wuxoerror.h"
 #include "mainwindowfixture.h"
@@ -399,6 +399,7 @@ private slots:
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("precious"));
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt"))); // a folder in the draft's place
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         QVERIFY(!w->mnuFileSaveDraft_Click());
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" in Main.SaveDraft")));
@@ -437,6 +438,7 @@ private slots:
         MainWindowFixture f;
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->mnuFileLoadDraft_Click();
         QCOMPARE(f.prompts.records.size(), 1);
         QCOMPARE(f.prompts.records[0].text, QStringLiteral("No saved draft found."));
@@ -451,6 +453,7 @@ private slots:
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
         frmMain *w = f.open();
         QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->mnuFileLoadDraft_Click();
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" in Main.LoadDraft")));

@@ -1,5 +1,5 @@
-#include "app/frmmain.h"
-#include "app/postedit.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
 #include "spokenname.h"
@@ -52,6 +52,7 @@ private slots:
         frmMain *w = f.open();
         w->post().setText(post);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->cmdCopy_Click();
         QCOMPARE(f.prompts.records.size(), 1);
         QCOMPARE(f.prompts.records[0].text, QStringLiteral("You must enter a message to post!"));
@@ -139,6 +140,7 @@ private slots:
         f.folder.write(QStringLiteral("web.txt"), "Only|http://one.example\r\n");
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("hi there"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->cmdCopy_Click();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hi there"));
         QVERIFY(!w->blnPostChanged());
@@ -226,6 +228,7 @@ private slots:
         f.folder.write(QStringLiteral("preview.html"), "earlier page");
         frmMain *w = f.open();
         w->post().setText(post);
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         w->cmdPreview_Click();
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" Error %1 in Main.Preview").arg(number)));

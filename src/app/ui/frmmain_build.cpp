@@ -2,7 +2,7 @@
 // picContainer, captions, fonts, design colours and skin roles.
 #include "frmmain.h"
 
-#include "app/postedit.h"
+#include "app/ui/postedit.h"
 #include "foundation/skin.h"
 #include "widgets/skinwidgets.h"
 

@@ -163,7 +163,18 @@ private Q_SLOTS:
         SkinnedWindow window;
         auto *checkBox = new QCheckBox(window.surface);
         SkinnedWindow::tag(checkBox, "SkinBackground");
-        ApplySkin(&window, SkinColors());
+        auto *after = new SkinLabel(QStringLiteral("after"), window.surface);
+        SkinnedWindow::tag(after, "SkinBackgroundF");
+        SkinColors colors;
+        colors.SkinBackgroundB = 77;
+        colors.SkinBackgroundF = 99;
+        // A prefix of a role is no role: the check box, which has no colour
+        // properties, is passed over instead of failing with error 438.
+        ApplySkin(&window, colors);
+        QVERIFY(!checkBox->property(Skin::backColor).isValid());
+        QVERIFY(!checkBox->property(Skin::foreColor).isValid());
+        QCOMPARE(after->foreColor(), 99);
+        QCOMPARE(window.button->backColor(), 77);
     }
 
     void buttonCaptionsReadOnTheirFace()

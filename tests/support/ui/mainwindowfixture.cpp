@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
 
-#include "app/frmmain.h"
+#include "app/ui/frmmain.h"
 
 #include <QApplication>
 #include <QTest>

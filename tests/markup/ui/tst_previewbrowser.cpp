@@ -7,8 +7,11 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <optional>
 
 Q_DECLARE_METATYPE(PreviewBrowser::Decision)
 Q_DECLARE_METATYPE(QWebEnginePage::NavigationType)
@@ -20,6 +23,41 @@ constexpr int loadTimeout = 60000;
 QWebEngineView *webView(const PreviewBrowser &browser)
 {
     return qobject_cast<QWebEngineView *>(browser.view());
+}
+
+// Runs `script` beside the page's own scripts (which are off) and waits for its
+// value: what the page's document holds, not what signals have told so far.
+QVariant evaluate(QWebEnginePage *page, const QString &script)
+{
+    std::optional<QVariant> result;
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                        [&result](const QVariant &value) { result = value; });
+    if (!QTest::qWaitFor([&result] { return result.has_value(); }, loadTimeout))
+        return QStringLiteral("no answer from the page");
+    return *result;
+}
+
+// Whether the page has drawn a frame since it loaded, so that a click finds what it shows.
+bool hasDrawn(QWebEnginePage *page)
+{
+    evaluate(page, QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
+                                  "document.documentElement.dataset.drawn = 'yes'))"));
+    return QTest::qWaitFor(
+        [page] {
+            return evaluate(page, QStringLiteral("document.documentElement.dataset.drawn"))
+                       .toString()
+                   == QLatin1String("yes");
+        },
+        loadTimeout);
+}
+
+// Nothing may happen here: waits out `ms` unless the view leaves `url` or its
+// title changes, which ends the wait at once with false. (A refused navigation
+// still reports a load that starts and fails, so loads tell nothing.)
+bool staysOn(QWebEngineView *view, const QUrl &url, int ms)
+{
+    const QString title = view->title();
+    return !QTest::qWaitFor([&] { return view->url() != url || view->title() != title; }, ms);
 }
 
 } // namespace
@@ -265,8 +303,11 @@ void TestPreviewBrowser::scriptsDoNotRun()
         "<img src='missing.png' onerror=\"document.title = 'Ran'\"></body></html>");
 
     QVERIFY(showPage(browser, path));
-    QTest::qWait(200);
 
+    // The scripts would have run before the page finished loading, the image's
+    // error handler too.
+    QCOMPARE(evaluate(webView(browser)->page(), QStringLiteral("document.title")).toString(),
+             QStringLiteral("Quiet"));
     QCOMPARE(webView(browser)->title(), QStringLiteral("Quiet"));
 }
 
@@ -282,7 +323,7 @@ void TestPreviewBrowser::pageDoesNotNavigateAway()
             + "'></head><body><iframe src='file:///etc/hostname'></iframe></body></html>");
 
     QVERIFY(showPage(browser, path));
-    QTest::qWait(1500);
+    QVERIFY(staysOn(webView(browser), QUrl::fromLocalFile(path), 1500));
 
     QCOMPARE(webView(browser)->url(), QUrl::fromLocalFile(path));
     QCOMPARE(webView(browser)->title(), QStringLiteral("Preview"));
@@ -290,7 +331,7 @@ void TestPreviewBrowser::pageDoesNotNavigateAway()
 
     // Nor does the program itself take it elsewhere.
     webView(browser)->load(QUrl::fromLocalFile(other));
-    QTest::qWait(1000);
+    QVERIFY(staysOn(webView(browser), QUrl::fromLocalFile(path), 1000));
     QCOMPARE(webView(browser)->title(), QStringLiteral("Preview"));
 }
 
@@ -337,13 +378,13 @@ void TestPreviewBrowser::clickedLinks()
     QWidget *surface = webView(browser)->focusProxy();
     QVERIFY(surface);
     // The page is drawn some time after it loaded; until then a click finds no link.
-    QTest::qWait(300);
+    QVERIFY(hasDrawn(webView(browser)->page()));
 
     QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(200, 150));
     if (!opened.isEmpty())
         QTRY_COMPARE_WITH_TIMEOUT(m_shell->targets(), opened, 5000);
     else
-        QTest::qWait(1000);
+        QVERIFY(!QTest::qWaitFor([this] { return !m_shell->requests.isEmpty(); }, 1000));
 
     QCOMPARE(m_shell->targets(), opened);
     for (const RecordingShell::Request &request : std::as_const(m_shell->requests)) {

@@ -1,4 +1,4 @@
-#include "dialogs/frmabout.h"
+#include "dialogs/ui/frmabout.h"
 #include "dialogs/helptargets.h"
 #include "fakes.h"
 #include "foundation/datafolder.h"

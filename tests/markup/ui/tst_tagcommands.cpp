@@ -205,7 +205,7 @@ void TestTagCommands::listCancelledKeepsSelection()
     EditorText editor(m_editor);
     editor.setText(QStringLiteral("keep\r\nthis"));
     editor.setSelection(2, 5);
-    // No answer scripted: the first box is cancelled.
+    m_prompts->queueInput(QString()); // the first box is cancelled
 
     m_commands->cmdList_Click();
 

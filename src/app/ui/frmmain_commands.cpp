@@ -2,11 +2,11 @@
 // post generator and preferences commands.
 #include "frmmain.h"
 
-#include "dialogs/frmabout.h"
-#include "dialogs/frmprefs.h"
+#include "dialogs/ui/frmabout.h"
+#include "dialogs/ui/frmprefs.h"
 #include "dialogs/helptargets.h"
 #include "foundation/datafolder.h"
-#include "app/postedit.h"
+#include "app/ui/postedit.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "foundation/preferences.h"

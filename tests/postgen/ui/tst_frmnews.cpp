@@ -245,6 +245,8 @@ void tst_frmNews::loadFailures()
         m_data->write("tags.txt", tags);
     if (!templateText.isNull())
         m_data->write("template.txt", templateText);
+    if (error != 0)
+        m_prompts->queueAnswer(MessageAnswer::Ok);
 
     frmNews dialog;
     dialog.Form_Load();
@@ -378,6 +380,8 @@ void tst_frmNews::sourceThatIsNoNumberIsReportedAtEveryChange()
     frmNews dialog;
     dialog.Form_Load();
     QCOMPARE(dialog.loadError(), 0);
+    m_prompts->queueAnswer(MessageAnswer::Ok);
+    m_prompts->queueAnswer(MessageAnswer::Ok);
     QTest::keyClicks(dialog.txtField(0), "ab");
     QCOMPARE(errorTitles(*m_prompts),
              (QStringList{" Error 13 in News.txtField", " Error 13 in News.txtField"}));

@@ -1,4 +1,4 @@
-#include "dialogs/frmprefs.h"
+#include "dialogs/ui/frmprefs.h"
 #include "fakes.h"
 #include "foundation/clsinifile.h"
 #include "foundation/olecolor.h"
@@ -300,6 +300,7 @@ private slots:
         }
         m_prompts = std::make_unique<ScriptedPrompts>();
         frmPrefs reopened(m_main.get());
+        m_prompts->queueColor(std::nullopt);
         click(reopened, "cmdColHeader");
         QCOMPARE(m_prompts->lastCustomColors, greys());
     }
@@ -624,6 +625,7 @@ private slots:
         dialog.show();
         QCOMPARE(colorProperty(control<ColorSample>(dialog, "txtColHeader"), "BackColor"),
                  0x01000000);
+        m_prompts->queueColor(std::nullopt);
         click(dialog, "cmdColHeader"); // cancelled
         QCOMPARE(m_prompts->records.first().initialColor, QColor(Qt::black));
         click(dialog, "cmdColTest");
