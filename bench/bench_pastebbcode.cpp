@@ -8,14 +8,12 @@
 #include "markup/htmltobbcode.h"
 #include "widgets/editortext.h"
 
+#include "benchtiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -66,21 +64,6 @@ QString onePageOfOneMegabyte()
     return html + QStringLiteral("</body></html>");
 }
 
-double medianMs(const std::function<void()> &work, const std::function<void()> &setUp = {})
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (setUp)
-            setUp();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -90,12 +73,13 @@ int main(int argc, char **argv)
     PageClipboard clipboard(html);
 
     QString post;
-    const double conversion = medianMs([&] { post = *HtmlToBBCode::pasteText(clipboard); });
+    const double conversion = medianMs(runs, [&] { post = *HtmlToBBCode::pasteText(clipboard); });
 
     QPlainTextEdit editor;
     EditorText text(&editor);
     EditHistory history;
     const double paste = medianMs(
+        runs,
         [&] {
             text.replaceSelection(*HtmlToBBCode::pasteText(clipboard));
             history.record(text.text());
