@@ -6,14 +6,13 @@
 #include "markup/copypost.h"
 #include "widgets/editortext.h"
 
+#include "benchtiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QClipboard>
 #include <QPlainTextEdit>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -38,21 +37,6 @@ QString onePostOfOneMegabyte(int longestRun)
     return post;
 }
 
-double medianMs(const std::function<void()> &work, const std::function<void()> &setUp = {})
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (setUp)
-            setUp();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -62,7 +46,7 @@ int main(int argc, char **argv)
     const QString tidyPost = onePostOfOneMegabyte(2);
 
     QString clipboardText;
-    const double textWork = medianMs([&] {
+    const double textWork = medianMs(runs, [&] {
         const QStringList passes = CopyPost::tidyPasses(post);
         clipboardText = Clipboard::withPlatformLineEnds(passes.last());
     });
@@ -77,8 +61,8 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
         clipboard.setText(text.text());
     };
-    const double command = medianMs(copyPost, [&] { text.setText(post); });
-    const double commandNothingToTidy = medianMs(copyPost, [&] { text.setText(tidyPost); });
+    const double command = medianMs(runs, copyPost, [&] { text.setText(post); });
+    const double commandNothingToTidy = medianMs(runs, copyPost, [&] { text.setText(tidyPost); });
 
     std::printf("post: %lld characters\n", qlonglong(post.size()));
     std::printf("tidying passes + clipboard text: median %.2f ms (target %.0f ms)\n", textWork,

@@ -118,6 +118,7 @@ public:
     QAction *mnuEditCut = nullptr;
     QAction *mnuEditCopy = nullptr;
     QAction *mnuEditPaste = nullptr;
+    QAction *mnuEditPasteBBCode = nullptr;
     QAction *mnuEditLine2 = nullptr;
     QAction *mnuEditSelectAll = nullptr;
     QAction *mnuEditClearAll = nullptr;
@@ -147,6 +148,7 @@ public slots:
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
+    void mnuEditPasteBBCode_Click();
     void mnuEditSelectAll_Click();
     void mnuEditClearAll_Click();
 

@@ -261,6 +261,8 @@ void frmMain::buildMenus()
                            QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuEditPaste = makeItem(mnuEdit, "mnuEditPaste", QStringLiteral("Paste"),
                             QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuEditPasteBBCode = makeItem(mnuEdit, "mnuEditPasteBBCode", tr("Paste as BBCode"),
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     mnuEditLine2 = makeSeparator(mnuEdit, "mnuEditLine2");
     mnuEditSelectAll = makeItem(mnuEdit, "mnuEditSelectAll", QStringLiteral("Select All"),
                                 QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -312,6 +314,7 @@ void frmMain::connectControls()
     connect(mnuEditCut, &QAction::triggered, this, &frmMain::mnuEditCut_Click);
     connect(mnuEditCopy, &QAction::triggered, this, &frmMain::mnuEditCopy_Click);
     connect(mnuEditPaste, &QAction::triggered, this, &frmMain::mnuEditPaste_Click);
+    connect(mnuEditPasteBBCode, &QAction::triggered, this, &frmMain::mnuEditPasteBBCode_Click);
     connect(mnuEditSelectAll, &QAction::triggered, this, &frmMain::mnuEditSelectAll_Click);
     connect(mnuEditClearAll, &QAction::triggered, this, &frmMain::mnuEditClearAll_Click);
 

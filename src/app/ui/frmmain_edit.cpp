@@ -7,6 +7,7 @@
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
+#include "markup/htmltobbcode.h"
 
 #include <QAction>
 #include <QMenu>
@@ -102,6 +103,14 @@ void frmMain::mnuEditPaste_Click()
         return;
     post().replaceSelection(clipboard.text());
     txtPost->setFocus();
+}
+
+void frmMain::mnuEditPasteBBCode_Click()
+{
+    if (const std::optional<QString> text = HtmlToBBCode::pasteText(Platform::clipboard())) {
+        post().replaceSelection(*text);
+        txtPost->setFocus();
+    }
 }
 
 void frmMain::mnuEditSelectAll_Click()

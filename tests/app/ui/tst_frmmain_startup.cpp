@@ -87,8 +87,8 @@ private slots:
                  (QStringList{"Edit insert.txt", "Edit web.txt", "Edit template.txt",
                               "Edit tags.txt", "Edit preview.txt"}));
         QCOMPARE(shownItems(w->mnuEdit),
-                 (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "-", "Select All",
-                              "Clear All"}));
+                 (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
+                              "Select All", "Clear All"}));
         QCOMPARE(shownItems(w->mnuHelp),
                  (QStringList{"Read Me", "-", "Check for Update", "Quorvel on the Web", "-",
                               "Donate!", "About..."}));
