@@ -15,6 +15,8 @@ class PostEdit;
 class PostGenerator;
 class PreviewBrowser;
 class TagCommands;
+class EditorDecorations;
+class PostLengthLabel;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -249,6 +251,8 @@ private:
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
     TagCommands *m_tags = nullptr;
+    EditorDecorations *m_decorations = nullptr;
+    PostLengthLabel *lblLength = nullptr;
     PreviewBrowser *m_preview = nullptr;
     MainGeometry m_geometry;
     QString m_appCaption;
