@@ -37,6 +37,7 @@ struct Found
 std::vector<Found> scan(QStringView post)
 {
     std::vector<Found> found;
+    found.reserve(size_t(post.size() / 16));
     const qsizetype size = post.size();
     for (qsizetype at = post.indexOf(u'['); at >= 0; at = post.indexOf(u'[', at + 1)) {
         if (post.mid(at, 3) == u"[*]") {
@@ -185,9 +186,9 @@ TagVerdicts TagVerdicts::analyse(const QString &post)
     // the two copies of a plain link's address converted it).
     std::vector<char> shown;
     if (converted) {
-        std::vector<qsizetype> headAt(size_t(post.size()), 0);
+        std::vector<quint8> headAt(size_t(post.size()), 0); // a head is at most "[/email]" long
         for (const Found &each : found)
-            headAt[size_t(each.tag.start)] = each.tag.headLength;
+            headAt[size_t(each.tag.start)] = quint8(each.tag.headLength);
         shown.assign(size_t(post.size()), 0);
         const std::vector<qsizetype> &origin = trace.origin;
         for (size_t q = 0; q < origin.size(); ++q) {
