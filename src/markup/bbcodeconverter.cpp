@@ -451,6 +451,11 @@ QString convert(const QString &post, qsizetype lengthLimit, ConversionTrace *tra
 
 } // namespace
 
+std::span<const QStringView> ConvertedTagNames()
+{
+    return tagNames;
+}
+
 qsizetype htmlLengthLimit(qsizetype postLength)
 {
     return std::max(qsizetype(8) * 1024 * 1024, 32 * postLength);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include <span>
 
 struct ConversionTrace;
 
@@ -19,3 +22,6 @@ qsizetype htmlLengthLimit(qsizetype postLength);
 // The same, and fills trace with what became of each character of the post,
 // also when the conversion throws.
 QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit, ConversionTrace &trace);
+
+// The names of the tags the conversion knows, in small letters, as it tries them.
+std::span<const QStringView> ConvertedTagNames();

@@ -7,13 +7,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <array>
 
 namespace {
-
-constexpr std::array<QStringView, 12> tagNames
-    = {u"font",  u"size", u"color", u"url", u"email", u"img",
-       u"quote", u"code", u"list",  u"b",   u"i",     u"u"};
 
 bool takesValue(QStringView name)
 {
@@ -50,7 +45,7 @@ std::vector<Found> scan(QStringView post)
         }
         const bool closing = at + 1 < size && post.at(at + 1) == u'/';
         const qsizetype nameStart = at + (closing ? 2 : 1);
-        for (QStringView name : tagNames) {
+        for (QStringView name : ConvertedTagNames()) {
             const qsizetype end = nameStart + name.size();
             if (end >= size
                 || post.mid(nameStart, name.size()).compare(name, Qt::CaseInsensitive) != 0)
