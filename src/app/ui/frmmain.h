@@ -17,6 +17,8 @@ class SessionEndRequest;
 class PostGenerator;
 class PreviewBrowser;
 class TagCommands;
+class EditorDecorations;
+class PostLengthLabel;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -263,6 +265,8 @@ private:
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
     TagCommands *m_tags = nullptr;
+    EditorDecorations *m_decorations = nullptr;
+    PostLengthLabel *lblLength = nullptr;
     PreviewBrowser *m_preview = nullptr;
     PostRecovery *m_recovery = nullptr;
     MainGeometry m_geometry;
