@@ -40,7 +40,7 @@ install: packages build
 screenshots: test-packages build
 	scripts/screenshots.sh "$(BUILD_DIR)"
 
-bench: packages build
+bench: test-packages build
 	scripts/bench.sh "$(BUILD_DIR)"
 
 fuzz:

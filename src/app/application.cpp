@@ -10,8 +10,8 @@ namespace Application {
 
 void setUpBeforeApplication()
 {
-    // The preview's web view shares its drawing context with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Nothing yet: the preview's browser sets up its drawing context itself, on
+    // the first preview (see PreviewBrowser).
 }
 
 void setUpApplication()
