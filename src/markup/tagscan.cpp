@@ -35,7 +35,8 @@ std::vector<std::vector<qsizetype>> find(QStringView text, std::initializer_list
         positions.reserve(size_t(text.size() / 32));
     const char16_t *data = text.utf16();
     const qsizetype size = text.size();
-    for (qsizetype at = nextOf(data, size, 0, u'['); at >= 0; at = nextOf(data, size, at + 1, u'[')) {
+    for (qsizetype at = nextOf(data, size, 0, u'['); at >= 0;
+         at = nextOf(data, size, at + 1, u'[')) {
         if (at + 1 == size)
             break;
         const char16_t second = data[at + 1];

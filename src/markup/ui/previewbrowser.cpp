@@ -45,8 +45,8 @@ void shareGraphicsContexts()
     // Widgets drawn through OpenGL look for the attribute rather than the context.
     // Qt warns that it comes after the application started, which matters only
     // for the context Qt would have made then, and that exists now: keep quiet.
-    const QtMessageHandler handler = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QtMessageHandler handler
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qInstallMessageHandler(handler);
 }
