@@ -51,7 +51,7 @@ deb: packages build
 screenshots: test-packages build
 	scripts/screenshots.sh "$(BUILD_DIR)"
 
-bench: packages build
+bench: test-packages build
 	scripts/bench.sh "$(BUILD_DIR)"
 
 fuzz:

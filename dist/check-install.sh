@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# check-install.sh BUILD_DIR SOURCE_DIR: installs into a scratch prefix and checks
-# that everything a desktop needs is where it looks for it, and valid.
+# check-install.sh BUILD_DIR SOURCE_DIR PLUGIN: installs into a scratch prefix and
+# checks that everything a desktop needs is where it looks for it, and valid.
+# PLUGIN is where the web engine plugin belongs, relative to the prefix.
 set -uo pipefail
 build=$1
 source=$2
+plugin=${3:-lib/wuxo/webpreview.so}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
@@ -14,6 +16,7 @@ expect() {
 }
 expect bin/wuxo
 expect bin/wuxo-bbcode
+expect "$plugin"
 expect "share/doc/wuxo/Read Me.html"
 expect share/applications/example.quorvel.Wuxo.desktop
 expect share/metainfo/example.quorvel.Wuxo.metainfo.xml

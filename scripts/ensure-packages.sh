@@ -3,7 +3,7 @@
 # missing. Without root (or sudo) it prints the one apt-get line to run instead.
 set -euo pipefail
 
-build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
+build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev libxcb1-dev
        fonts-dejavu-core)
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)

@@ -9,6 +9,7 @@
 #include "dialogs/ui/frmprefs.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
+#include "markup/ui/previewbrowser.h"
 #include "postgen/ui/frmnews.h"
 #include "widgets/skinwidgets.h"
 #include "widgets/widgetprompts.h"
@@ -177,6 +178,8 @@ int main(int argc, char *argv[])
     frmMain window;
     if (window.refusedSecondInstance())
         return 1;
+    // This program lives outside bin/, where the program finds the web engine plugin.
+    window.previewBrowser()->setPluginPath(QStringLiteral(WUXO_PREVIEW_PLUGIN));
     window.move(40, 40);
     window.show();
     window.post().setText(QString::fromLatin1(samplePost));

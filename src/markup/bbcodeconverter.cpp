@@ -87,7 +87,10 @@ bool normalise(QStringView post, QString &out)
 {
     const qsizetype size = post.size();
     QChar *data = nullptr;
-    for (qsizetype at = post.indexOf(u'['); at >= 0; at = post.indexOf(u'[', at + 1)) {
+    const char16_t *chars = post.utf16();
+    for (qsizetype at = 0; at < size; ++at) {
+        if (chars[at] != u'[')
+            continue;
         const bool closing = at + 1 < size && post.at(at + 1) == u'/';
         const qsizetype nameStart = at + (closing ? 2 : 1);
         // Most tags are written in lower case: only a capital letter can start a change.

@@ -182,6 +182,13 @@ def make_program(work, data_source, prefs, name="program"):
     data = os.path.join(program, "data")
     os.makedirs(data)
     shutil.copy(binary, os.path.join(program, "wuxo"))
+    # The web engine plugin goes where the program looks for it: the same place
+    # relative to the program as in the build tree.
+    plugin = os.environ.get("WUXO_PREVIEW_PLUGIN")
+    if plugin:
+        copy = os.path.normpath(os.path.join(program, os.path.relpath(plugin, os.path.dirname(binary))))
+        os.makedirs(os.path.dirname(copy), exist_ok=True)
+        shutil.copy(plugin, copy)
     for entry in ("insert.txt", "web.txt", "tags.txt", "template.txt", "preview.txt"):
         shutil.copy(os.path.join(data_source, entry), data)
     with open(os.path.join(data, "prefs.txt"), "wb") as f:

@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringEncoder>
 
 #include <cstdio>
 
@@ -36,31 +37,54 @@ QByteArray readStandardInput()
 }
 
 // The converter knows only CR LF as a line break; scripts hand over LF, and
-// older files a lone CR.
+// older files a lone CR. A post that has CR LF throughout is kept as it is.
 QString withCrLfLineBreaks(const QString &text)
 {
-    QString result;
-    result.reserve(text.size() + text.size() / 32);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            result += TextFile::crlf;
-            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+    const char16_t *in = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype size = text.size();
+    qsizetype added = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (in[i] == u'\r') {
+            if (i + 1 < size && in[i + 1] == u'\n')
                 ++i;
-        } else if (c == u'\n') {
-            result += TextFile::crlf;
+            else
+                ++added;
+        } else if (in[i] == u'\n') {
+            ++added;
+        }
+    }
+    if (added == 0)
+        return text;
+    QString result(size + added, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(result.data());
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = in[i];
+        if (c == u'\r' || c == u'\n') {
+            *out++ = u'\r';
+            *out++ = u'\n';
+            if (c == u'\r' && i + 1 < size && in[i + 1] == u'\n')
+                ++i;
         } else {
-            result += c;
+            *out++ = c;
         }
     }
     return result;
 }
 
-bool writeStandardOutput(const QString &text)
+// Writes the text as UTF-8 a piece at a time through one small buffer, so a
+// long page is never held a second time in another encoding.
+bool writeStandardOutput(QStringView text)
 {
-    const QByteArray bytes = TextFile::encode(text);
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-        && std::fflush(stdout) == 0;
+    constexpr qsizetype piece = 16 * 1024;
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    QByteArray buffer(encoder.requiredSpace(piece), Qt::Uninitialized);
+    for (qsizetype at = 0; at < text.size(); at += piece) {
+        const char *end = encoder.appendToBuffer(buffer.data(), text.mid(at, piece));
+        const size_t length = size_t(end - buffer.constData());
+        if (std::fwrite(buffer.constData(), 1, length, stdout) != length)
+            return false;
+    }
+    return std::fflush(stdout) == 0;
 }
 
 } // namespace
@@ -121,24 +145,27 @@ int main(int argc, char *argv[])
     }
 
     QString output;
+    QStringView lineEnd;
     try {
-        const QString html = ConvertPostToHtml(withCrLfLineBreaks(post));
+        output = ConvertPostToHtml(withCrLfLineBreaks(post));
+        post = QString(); // its memory goes to the page
         if (parser.isSet(pageOption)) {
             const qsizetype placeholders = templateText.count(QStringLiteral("[post]"));
-            if (templateText.size() + placeholders * (html.size() - 6) > maxPageLength)
+            if (templateText.size() + placeholders * (output.size() - 6) > maxPageLength)
                 throw WuxoError(ErrorNumber::OutOfMemory,
                                 QStringLiteral("%1: the page would be longer than %2 characters")
                                     .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
                                     .arg(maxPageLength));
-            output = PreviewPage::fill(templateText, html) + TextFile::crlf;
+            output = PreviewPage::fill(templateText, output);
+            lineEnd = u"\r\n";
         } else {
-            output = html + u'\n';
+            lineEnd = u"\n";
         }
     } catch (const WuxoError &error) {
         printError(QStringLiteral("error %1: %2").arg(error.number()).arg(error.description()));
         return exitConversionFailed;
     }
-    if (!writeStandardOutput(output)) {
+    if (!writeStandardOutput(output) || !writeStandardOutput(lineEnd)) {
         printError(QStringLiteral("cannot write to standard output"));
         return exitUnreadable;
     }

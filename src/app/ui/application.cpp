@@ -20,8 +20,8 @@ void setUpBeforeApplication()
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());
         choseDisplayPlatform = true;
     }
-    // The preview's web view shares its drawing context with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The preview's browser sets up its drawing context itself, on the first
+    // preview (see PreviewBrowser).
 }
 
 void setUpApplication()

@@ -229,7 +229,7 @@ void frmMain::cmdPreview_Click()
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const QString page = PreviewCommand::writePage(text);
         QGuiApplication::restoreOverrideCursor();
-        if (prefs().PreviewIntegrated == 1) {
+        if (prefs().PreviewIntegrated == 1 && m_preview->isAvailable()) {
             showPreviewState(true);
             m_preview->navigate(page);
         } else {

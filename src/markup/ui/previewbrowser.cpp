@@ -1,112 +1,176 @@
 #include "previewbrowser.h"
 
-#include "previewwebpage.h"
+#include "foundation/datafolder.h"
+#include "foundation/platform.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLayout>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
+#include <QOpenGLContext>
+#include <QPluginLoader>
 #include <QWidget>
+
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
 
 namespace {
 
-bool isSameDocument(const QUrl &url, const QUrl &previewUrl)
+QOpenGLContext *sharedContext = nullptr;
+
+void deleteSharedContext()
 {
-    return !previewUrl.isEmpty()
-        && url.adjusted(QUrl::RemoveFragment) == previewUrl.adjusted(QUrl::RemoveFragment);
+    if (qt_gl_global_share_context() == sharedContext)
+        qt_gl_set_global_share_context(nullptr);
+    delete sharedContext;
+    sharedContext = nullptr;
 }
 
-// Only addresses a browser or mail program opens go to the desktop: a post may
-// hold any link, and a file: link could start a program on the user's machine.
-bool opensOnDesktop(const QUrl &url)
+// The web engine draws through an OpenGL context that the windows share. Linked
+// to the program, it has Qt make that context as the application starts, which
+// loads the graphics driver in every session; made here, just before the engine
+// loads, it costs only the sessions that preview. Where no context can be made
+// (offscreen), the engine draws in software, as it would have from the start.
+void shareGraphicsContexts()
 {
-    const QString scheme = url.scheme();
-    return url.isValid() && (scheme == u"http" || scheme == u"https" || scheme == u"mailto");
+    if (qt_gl_global_share_context())
+        return;
+    sharedContext = new QOpenGLContext;
+    sharedContext->setFormat(QSurfaceFormat::defaultFormat());
+    sharedContext->create();
+    qt_gl_set_global_share_context(sharedContext);
+    qAddPostRoutine(deleteSharedContext);
+    // Widgets drawn through OpenGL look for the attribute rather than the context.
+    // Qt warns that it comes after the application started, which matters only
+    // for the context Qt would have made then, and that exists now: keep quiet.
+    const QtMessageHandler handler
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qInstallMessageHandler(handler);
 }
 
-bool isWebContent(const QUrl &url)
+PreviewViewFactory *loadFactory(const QString &path, QString &problem)
 {
-    const QString scheme = url.scheme();
-    return url.isValid()
-        && (scheme == u"http" || scheme == u"https" || url == QUrl(QStringLiteral("about:blank"))
-            || url == QUrl(QStringLiteral("about:srcdoc")));
+    if (!QFileInfo::exists(path)) {
+        problem = QCoreApplication::translate("PreviewBrowser", "%1 is missing")
+                      .arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    shareGraphicsContexts();
+    QPluginLoader loader(path);
+    // The web engine cannot be unloaded, and its objects outlive any one browser.
+    loader.setLoadHints(QLibrary::PreventUnloadHint);
+    QObject *root = loader.instance();
+    auto *factory = qobject_cast<PreviewViewFactory *>(root);
+    if (!factory)
+        problem = root ? QCoreApplication::translate("PreviewBrowser", "%1 is not a preview plugin")
+                             .arg(QDir::toNativeSeparators(path))
+                       : loader.errorString();
+    return factory;
 }
 
 } // namespace
 
 PreviewBrowser::PreviewBrowser(QWidget *parentForView, QObject *parent)
-    : QObject(parent), m_parentForView(parentForView)
+    : QObject(parent), m_parentForView(parentForView), m_pluginPath(installedPluginPath())
 {
 }
 
-PreviewBrowser::~PreviewBrowser()
+PreviewBrowser::~PreviewBrowser() = default;
+
+QString PreviewBrowser::installedPluginPath()
 {
-    // The page must go before its profile.
-    delete m_view;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/'
+                           + QStringLiteral(WUXO_PREVIEW_PLUGIN_FROM_PROGRAM));
+}
+
+void PreviewBrowser::setPluginPath(const QString &path)
+{
+    m_pluginPath = path;
+}
+
+bool PreviewBrowser::isAvailable()
+{
+    if (m_plugin == Plugin::NotLoaded) {
+        QString problem;
+        m_factory = loadFactory(m_pluginPath, problem);
+        m_plugin = m_factory ? Plugin::Loaded : Plugin::Unavailable;
+        if (!m_factory)
+            Platform::prompts().messageBox(tr("The integrated browser cannot be started: %1.\n\n"
+                                              "Previews open in your web browser instead.")
+                                               .arg(problem),
+                                           QStringLiteral("Wuxo"), MessageIcon::Exclamation,
+                                           MessageButtons::Ok);
+    }
+    return m_plugin == Plugin::Loaded;
 }
 
 bool PreviewBrowser::isCreated() const
 {
-    return !m_view.isNull();
+    return m_view && m_view->widget();
 }
 
 QWidget *PreviewBrowser::view() const
 {
-    return m_view;
+    return m_view ? m_view->widget() : nullptr;
 }
 
 void PreviewBrowser::setGeometry(const QRect &geometry)
 {
     m_geometry = geometry;
-    if (m_view)
-        m_view->setGeometry(geometry);
+    if (QWidget *widget = view())
+        widget->setGeometry(geometry);
 }
 
 void PreviewBrowser::setVisible(bool visible)
 {
     m_visible = visible;
-    if (m_view)
-        m_view->setVisible(visible);
+    if (QWidget *widget = view())
+        widget->setVisible(visible);
 }
 
 void PreviewBrowser::navigate(const QString &filePath)
 {
-    if (!m_view)
+    if (!isAvailable())
+        return;
+    if (!isCreated())
         create();
-    const QUrl url = QUrl::fromLocalFile(filePath);
-    m_page->setPreviewUrl(url);
-    // A file URL, never setHtml: the page may be larger than setHtml takes.
-    m_view->load(url);
+    m_previewUrl = QUrl::fromLocalFile(filePath);
+    m_view->load(m_previewUrl);
 }
 
-PreviewBrowser::Decision PreviewBrowser::decide(const QUrl &url,
-                                                QWebEnginePage::NavigationType type,
-                                                bool isMainFrame, const QUrl &previewUrl)
+bool PreviewBrowser::navigationRequested(const QUrl &url, PreviewNavigation::Kind kind,
+                                         bool isMainFrame)
 {
-    if (type == QWebEnginePage::NavigationTypeLinkClicked && !isSameDocument(url, previewUrl))
-        return opensOnDesktop(url) ? Decision::OpenInShell : Decision::Refuse;
-    // A refresh the page asks for itself could reload it for ever.
-    if (type == QWebEnginePage::NavigationTypeFormSubmitted
-        || type == QWebEnginePage::NavigationTypeRedirect)
-        return Decision::Refuse;
-    if (isMainFrame)
-        return isSameDocument(url, previewUrl) ? Decision::Accept : Decision::Refuse;
-    return isWebContent(url) ? Decision::Accept : Decision::Refuse;
+    switch (PreviewNavigation::decide(url, kind, isMainFrame, m_previewUrl)) {
+    case PreviewNavigation::Decision::Accept:
+        return true;
+    case PreviewNavigation::Decision::OpenInShell:
+        Platform::shell().open(url.toString(QUrl::FullyEncoded), QString(), QString(),
+                               DataFolder::programFolder());
+        return false;
+    case PreviewNavigation::Decision::Refuse:
+        break;
+    }
+    return false;
+}
+
+void PreviewBrowser::previewLoaded(bool ok)
+{
+    emit loadFinished(ok);
 }
 
 void PreviewBrowser::create()
 {
-    if (!m_profile)
-        m_profile = new QWebEngineProfile(this);
-    auto *view = new QWebEngineView(m_parentForView);
-    m_page = new PreviewWebPage(m_profile, view);
-    view->setPage(m_page);
-    connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewBrowser::loadFinished);
+    m_view.reset(m_factory->createView(m_parentForView, this));
+    QWidget *widget = m_view->widget();
     // A parent that lays out its children (a frame kept in the editor's place)
     // takes the view in; otherwise the view keeps the geometry it was given.
     if (QLayout *layout = m_parentForView->layout())
-        layout->addWidget(view);
+        layout->addWidget(widget);
     else
-        view->setGeometry(m_geometry);
-    view->setVisible(m_visible);
-    m_view = view;
+        widget->setGeometry(m_geometry);
+    widget->setVisible(m_visible);
 }

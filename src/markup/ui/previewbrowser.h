@@ -1,29 +1,38 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QRect>
-#include <QUrl>
-#include <QWebEnginePage>
+#include "markup/ui/previewview.h"
 
-class PreviewWebPage;
-class QWebEngineProfile;
-class QWebEngineView;
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+
+class PreviewViewFactory;
 class QWidget;
 
-// The browser that shows the preview page in the editor's place. It is made on
-// the first preview, not at start-up, in a private off-the-record profile with
-// scripts and plugins off; links the user clicks open in the desktop's browser
-// and the page itself never navigates away from the preview.
-class PreviewBrowser : public QObject
+// The browser that shows the preview page in the editor's place. The web engine
+// is a plugin, loaded on the first preview and not at start-up; each browser is
+// made on its first page, in a private off-the-record profile with scripts and
+// plugins off. Links the user clicks open in the desktop's browser and the page
+// itself never navigates away from the preview.
+class PreviewBrowser : public QObject, private PreviewViewHost
 {
     Q_OBJECT
 public:
-    // What happens to a navigation the preview is asked for.
-    enum class Decision { Accept, OpenInShell, Refuse };
-
     PreviewBrowser(QWidget *parentForView, QObject *parent);
     ~PreviewBrowser() override;
+
+    // Where the program looks for the web engine plugin: the same place relative
+    // to the program in the build tree and where it is installed.
+    static QString installedPluginPath();
+    // Another plugin file for this browser, until it has loaded one.
+    void setPluginPath(const QString &path);
+
+    // Loads the web engine plugin on the first call. When it is missing or cannot
+    // be loaded, says so once and answers false from then on.
+    bool isAvailable();
 
     bool isCreated() const;
     // The browser widget; nullptr until the first navigate().
@@ -34,25 +43,27 @@ public:
     void setGeometry(const QRect &geometry);
     void setVisible(bool visible);
 
-    // Shows the page file, making the browser first if need be.
+    // Shows the page file, making the browser first if need be. Does nothing
+    // when the plugin is not available.
     void navigate(const QString &filePath);
-
-    // The navigation policy: `previewUrl` is the page file being shown. Only the
-    // page itself loads; web and mail links the user clicks go to the desktop;
-    // frames inside the page may load web content; nothing else happens.
-    static Decision decide(const QUrl &url, QWebEnginePage::NavigationType type, bool isMainFrame,
-                           const QUrl &previewUrl);
 
 signals:
     void loadFinished(bool ok);
 
 private:
+    enum class Plugin { NotLoaded, Loaded, Unavailable };
+
+    bool navigationRequested(const QUrl &url, PreviewNavigation::Kind kind,
+                             bool isMainFrame) override;
+    void previewLoaded(bool ok) override;
     void create();
 
     QWidget *m_parentForView;
-    QPointer<QWebEngineView> m_view;
-    QWebEngineProfile *m_profile = nullptr;
-    QPointer<PreviewWebPage> m_page;
+    QString m_pluginPath;
+    Plugin m_plugin = Plugin::NotLoaded;
+    PreviewViewFactory *m_factory = nullptr;
+    std::unique_ptr<PreviewView> m_view;
+    QUrl m_previewUrl;
     QRect m_geometry;
     bool m_visible = true;
 };

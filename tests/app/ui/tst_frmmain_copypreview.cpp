@@ -202,6 +202,26 @@ private slots:
         QVERIFY(!w->previewBrowser()->isCreated());
     }
 
+    void previewWithoutTheWebEngineOpensTheDesktopBrowser()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        w->previewBrowser()->setPluginPath(f.folder.path(QStringLiteral("no such plugin.so")));
+        w->post().setText(QStringLiteral("[i]x[/i]"));
+
+        w->cmdPreview_Click();
+        w->cmdPreview_Click();
+
+        QCOMPARE(f.shell.targets(), QStringList(2, f.folder.path(QStringLiteral("preview.html"))));
+        QCOMPARE(f.prompts.records.size(), 1);
+        QVERIFY(f.prompts.records[0].text.startsWith(
+            QStringLiteral("The integrated browser cannot be started: ")));
+        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
+        QVERIFY(!w->txtPost->isHidden());
+        QVERIFY(w->WebBrowser->isHidden());
+        QVERIFY(!w->previewBrowser()->isCreated());
+    }
+
     void previewFailuresLeaveTheEditor_data()
     {
         QTest::addColumn<QByteArray>("templateBytes");

@@ -13,9 +13,6 @@
 
 #include <optional>
 
-Q_DECLARE_METATYPE(PreviewBrowser::Decision)
-Q_DECLARE_METATYPE(QWebEnginePage::NavigationType)
-
 namespace {
 
 constexpr int loadTimeout = 60000;
@@ -69,8 +66,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void decide_data();
-    void decide();
     void createdOnFirstNavigation();
     void fillsAParentWithALayout();
     void safeSettings();
@@ -79,6 +74,8 @@ private slots:
     void pageDoesNotNavigateAway();
     void clickedLinks_data();
     void clickedLinks();
+    void missingOrBrokenPlugin_data();
+    void missingOrBrokenPlugin();
 
 private:
     QString writePage(const QString &name, const QByteArray &html);
@@ -121,93 +118,6 @@ bool TestPreviewBrowser::showPage(PreviewBrowser &browser, const QString &path)
     QSignalSpy loaded(&browser, &PreviewBrowser::loadFinished);
     browser.navigate(path);
     return loaded.wait(loadTimeout) && loaded.last().at(0).toBool();
-}
-
-void TestPreviewBrowser::decide_data()
-{
-    QTest::addColumn<QUrl>("url");
-    QTest::addColumn<QWebEnginePage::NavigationType>("type");
-    QTest::addColumn<bool>("isMainFrame");
-    QTest::addColumn<QUrl>("previewUrl");
-    QTest::addColumn<PreviewBrowser::Decision>("expected");
-
-    using Page = QWebEnginePage;
-    using D = PreviewBrowser::Decision;
-    const QUrl preview = QUrl::fromLocalFile(QStringLiteral("/home/me/wuxo data/preview.html"));
-    const QUrl web(QStringLiteral("http://forum.example/thread?id=7"));
-
-    QTest::newRow("loading the page itself")
-        << preview << Page::NavigationTypeTyped << true << preview << D::Accept;
-    QTest::newRow("reloading the page")
-        << preview << Page::NavigationTypeReload << true << preview << D::Accept;
-    QTest::newRow("the page as the browser spells it")
-        << QUrl(QStringLiteral("file:///home/me/wuxo%20data/preview.html"))
-        << Page::NavigationTypeTyped << true << preview << D::Accept;
-    QTest::newRow("a page path with non-ASCII letters")
-        << QUrl(QStringLiteral("file:///tmp/Gr%C3%BC%C3%9Fe/preview.html"))
-        << Page::NavigationTypeTyped << true
-        << QUrl::fromLocalFile(QStringLiteral("/tmp/Grüße/preview.html")) << D::Accept;
-    QTest::newRow("an anchor inside the page")
-        << QUrl(preview.toString() + QStringLiteral("#top")) << Page::NavigationTypeLinkClicked
-        << true << preview << D::Accept;
-    QTest::newRow("a web link clicked")
-        << web << Page::NavigationTypeLinkClicked << true << preview << D::OpenInShell;
-    QTest::newRow("a secure link clicked in a frame")
-        << QUrl(QStringLiteral("https://forum.example/")) << Page::NavigationTypeLinkClicked
-        << false << preview << D::OpenInShell;
-    QTest::newRow("a mail link clicked")
-        << QUrl(QStringLiteral("mailto:name@forum.example")) << Page::NavigationTypeLinkClicked
-        << true << preview << D::OpenInShell;
-    QTest::newRow("a javascript: link is never opened")
-        << QUrl(QStringLiteral("javascript:alert(1)")) << Page::NavigationTypeLinkClicked << true
-        << preview << D::Refuse;
-    QTest::newRow("a file: link is never opened")
-        << QUrl(QStringLiteral("file:///usr/bin/xterm")) << Page::NavigationTypeLinkClicked << true
-        << preview << D::Refuse;
-    QTest::newRow("a relative link resolves to a local file")
-        << QUrl::fromLocalFile(QStringLiteral("/home/me/wuxo data/page.html"))
-        << Page::NavigationTypeLinkClicked << true << preview << D::Refuse;
-    QTest::newRow("a data: link") << QUrl(QStringLiteral("data:text/html,<b>x</b>"))
-                                  << Page::NavigationTypeLinkClicked << true << preview
-                                  << D::Refuse;
-    QTest::newRow("another local file loaded")
-        << QUrl(QStringLiteral("file:///etc/passwd")) << Page::NavigationTypeTyped << true
-        << preview << D::Refuse;
-    QTest::newRow("another kind of navigation to the web")
-        << web << Page::NavigationTypeOther << true << preview << D::Refuse;
-    QTest::newRow("a refresh of the page itself")
-        << preview << Page::NavigationTypeRedirect << true << preview << D::Refuse;
-    QTest::newRow("a redirect") << web << Page::NavigationTypeRedirect << true << preview
-                                << D::Refuse;
-    QTest::newRow("a form sent to the web")
-        << web << Page::NavigationTypeFormSubmitted << true << preview << D::Refuse;
-    QTest::newRow("a form sent to the page itself")
-        << QUrl(preview.toString() + QStringLiteral("?q=1")) << Page::NavigationTypeFormSubmitted
-        << true << preview << D::Refuse;
-    QTest::newRow("back to another page")
-        << web << Page::NavigationTypeBackForward << true << preview << D::Refuse;
-    QTest::newRow("a web frame inside the page")
-        << web << Page::NavigationTypeOther << false << preview << D::Accept;
-    QTest::newRow("an empty frame") << QUrl(QStringLiteral("about:blank"))
-                                    << Page::NavigationTypeOther << false << preview << D::Accept;
-    QTest::newRow("a local file in a frame")
-        << QUrl(QStringLiteral("file:///etc/passwd")) << Page::NavigationTypeOther << false
-        << preview << D::Refuse;
-    QTest::newRow("a javascript: frame")
-        << QUrl(QStringLiteral("javascript:alert(1)")) << Page::NavigationTypeOther << false
-        << preview << D::Refuse;
-    QTest::newRow("nothing loads before a preview")
-        << QUrl() << Page::NavigationTypeTyped << true << QUrl() << D::Refuse;
-}
-
-void TestPreviewBrowser::decide()
-{
-    QFETCH(QUrl, url);
-    QFETCH(QWebEnginePage::NavigationType, type);
-    QFETCH(bool, isMainFrame);
-    QFETCH(QUrl, previewUrl);
-
-    QTEST(PreviewBrowser::decide(url, type, isMainFrame, previewUrl), "expected");
 }
 
 void TestPreviewBrowser::createdOnFirstNavigation()
@@ -393,6 +303,44 @@ void TestPreviewBrowser::clickedLinks()
     }
     QCOMPARE(webView(browser)->url(), QUrl::fromLocalFile(path));
     QCOMPARE(webView(browser)->title(), QStringLiteral("Links"));
+}
+
+void TestPreviewBrowser::missingOrBrokenPlugin_data()
+{
+    QTest::addColumn<QByteArray>("pluginBytes"); // empty: no file at all
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no plugin file") << QByteArray() << "webpreview.so is missing";
+    QTest::newRow("a file that is no library") << QByteArray("not a library\n") << "webpreview.so";
+}
+
+void TestPreviewBrowser::missingOrBrokenPlugin()
+{
+    QFETCH(QByteArray, pluginBytes);
+    QFETCH(QString, reason);
+    ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    const QString plugin = folder.filePath(QStringLiteral("webpreview.so"));
+    if (!pluginBytes.isEmpty()) {
+        QFile file(plugin);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(pluginBytes);
+    }
+    PreviewBrowser browser(m_window, nullptr);
+    browser.setPluginPath(plugin);
+
+    QVERIFY(!browser.isAvailable());
+    QVERIFY(!browser.isAvailable());
+    browser.navigate(writePage(QStringLiteral("preview.html"), "<p>x</p>"));
+
+    QVERIFY(!browser.isCreated());
+    QCOMPARE(prompts.records.size(), 1); // said once, not at every preview
+    const PromptRecord &message = prompts.records.first();
+    QVERIFY2(message.text.startsWith(QStringLiteral("The integrated browser cannot be started: ")),
+             qPrintable(message.text));
+    QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+    QVERIFY(message.text.endsWith(QStringLiteral("Previews open in your web browser instead.")));
+    QCOMPARE(message.icon, MessageIcon::Exclamation);
+    QVERIFY(m_shell->requests.isEmpty());
 }
 
 QTEST_MAIN(TestPreviewBrowser)

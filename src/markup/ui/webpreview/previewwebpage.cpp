@@ -1,14 +1,38 @@
 #include "previewwebpage.h"
 
-#include "foundation/datafolder.h"
-#include "foundation/platform.h"
-#include "previewbrowser.h"
+#include "markup/ui/previewview.h"
 
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
 
-PreviewWebPage::PreviewWebPage(QWebEngineProfile *profile, QObject *parent)
-    : QWebEnginePage(profile, parent)
+namespace {
+
+PreviewNavigation::Kind kindOf(QWebEnginePage::NavigationType type)
+{
+    using Kind = PreviewNavigation::Kind;
+    switch (type) {
+    case QWebEnginePage::NavigationTypeLinkClicked:
+        return Kind::LinkClicked;
+    case QWebEnginePage::NavigationTypeTyped:
+        return Kind::Typed;
+    case QWebEnginePage::NavigationTypeFormSubmitted:
+        return Kind::FormSubmitted;
+    case QWebEnginePage::NavigationTypeBackForward:
+        return Kind::BackForward;
+    case QWebEnginePage::NavigationTypeReload:
+        return Kind::Reload;
+    case QWebEnginePage::NavigationTypeRedirect:
+        return Kind::Redirect;
+    case QWebEnginePage::NavigationTypeOther:
+        break;
+    }
+    return Kind::Other;
+}
+
+} // namespace
+
+PreviewWebPage::PreviewWebPage(QWebEngineProfile *profile, PreviewViewHost *host, QObject *parent)
+    : QWebEnginePage(profile, parent), m_host(host)
 {
     // A post may carry any HTML: nothing in it runs, and a local page reads no other local file.
     QWebEngineSettings *options = settings();
@@ -26,16 +50,7 @@ PreviewWebPage::PreviewWebPage(QWebEngineProfile *profile, QObject *parent)
 
 bool PreviewWebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
-    switch (PreviewBrowser::decide(url, type, isMainFrame, m_previewUrl)) {
-    case PreviewBrowser::Decision::Accept:
-        return true;
-    case PreviewBrowser::Decision::OpenInShell:
-        openInShell(url);
-        return false;
-    case PreviewBrowser::Decision::Refuse:
-        break;
-    }
-    return false;
+    return m_host->navigationRequested(url, kindOf(type), isMainFrame);
 }
 
 QWebEnginePage *PreviewWebPage::createWindow(WebWindowType)
@@ -46,16 +61,7 @@ QWebEnginePage *PreviewWebPage::createWindow(WebWindowType)
 void PreviewWebPage::onNewWindowRequested(QWebEngineNewWindowRequest &request)
 {
     // Every link of a post opens a new window; only what the user clicked goes out.
-    if (!request.isUserInitiated())
-        return;
-    const QUrl url = request.requestedUrl();
-    if (PreviewBrowser::decide(url, NavigationTypeLinkClicked, true, m_previewUrl)
-        == PreviewBrowser::Decision::OpenInShell)
-        openInShell(url);
-}
-
-void PreviewWebPage::openInShell(const QUrl &url)
-{
-    Platform::shell().open(url.toString(QUrl::FullyEncoded), QString(), QString(),
-                           DataFolder::programFolder());
+    if (request.isUserInitiated())
+        m_host->navigationRequested(request.requestedUrl(), PreviewNavigation::Kind::LinkClicked,
+                                    true);
 }

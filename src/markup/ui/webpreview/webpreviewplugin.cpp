@@ -1,0 +1,59 @@
+#include "webpreviewplugin.h"
+
+#include "previewwebpage.h"
+
+#include <QPointer>
+#include <QQuickWindow>
+#include <QUrl>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+namespace {
+
+class WebPreviewView : public PreviewView
+{
+public:
+    WebPreviewView(QWidget *parent, PreviewViewHost *host)
+        : m_profile(new QWebEngineProfile), m_view(new QWebEngineView(parent))
+    {
+        auto *page = new PreviewWebPage(m_profile.get(), host, m_view);
+        m_view->setPage(page);
+        QObject::connect(page, &QWebEnginePage::loadFinished, m_view,
+                         [host](bool ok) { host->previewLoaded(ok); });
+    }
+
+    ~WebPreviewView() override
+    {
+        // The page, a child of the view, must go before its profile.
+        delete m_view;
+    }
+
+    QWidget *widget() const override { return m_view; }
+
+    void load(const QUrl &page) override
+    {
+        // A file URL, never setHtml: the page may be larger than setHtml takes.
+        m_view->load(page);
+    }
+
+private:
+    std::unique_ptr<QWebEngineProfile> m_profile;
+    QPointer<QWebEngineView> m_view;
+};
+
+} // namespace
+
+WebPreviewPlugin::WebPreviewPlugin()
+{
+    // What the web engine asks for when it is linked to the program: the scene
+    // graph draws through OpenGL, whose shared context the program made before
+    // loading this plugin.
+    const QSGRendererInterface::GraphicsApi api = QQuickWindow::graphicsApi();
+    if (api != QSGRendererInterface::OpenGL && api != QSGRendererInterface::Vulkan)
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+}
+
+PreviewView *WebPreviewPlugin::createView(QWidget *parent, PreviewViewHost *host)
+{
+    return new WebPreviewView(parent, host);
+}
