@@ -5,7 +5,7 @@
 set -uo pipefail
 build=$1
 source=$2
-plugin=${3:-lib/wuxo/webpreview.so}
+plugin=${3:-lib/wuxo/plugins/webpreview.so}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }

@@ -6,9 +6,10 @@ void CopyWatch::cleared(const QString &previousText, qint64 nowMs)
 {
     m_current.clear();
     m_isCopy = false;
-    m_clearedText = previousText;
+    if (!previousText.isEmpty() && !m_clearedTexts.contains(previousText))
+        m_clearedTexts.append(previousText);
     m_clearedAt = nowMs;
-    m_putBackPossible = !previousText.isEmpty();
+    m_putBackPossible = !m_clearedTexts.isEmpty();
 }
 
 void CopyWatch::changed(const QString &text, qint64 nowMs)
@@ -21,7 +22,7 @@ void CopyWatch::changed(const QString &text, qint64 nowMs)
         return;
     }
     const bool putBack
-        = m_putBackPossible && text == m_clearedText && nowMs - m_clearedAt <= putBackWindowMs;
+        = m_putBackPossible && m_clearedTexts.contains(text) && nowMs - m_clearedAt <= putBackWindowMs;
     // Only the first text after a clear can be the manager's: a later one is the user's.
     m_putBackPossible = false;
     m_isCopy = !putBack;

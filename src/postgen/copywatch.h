@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Tells, during an automatic run, whether the clipboard holds a copy the user
 // made, as opposed to a text a clipboard manager put back the moment the run
 // emptied the clipboard (many managers never let it stay empty). The run tells
 // it when it clears the clipboard; change notices and the ticks' reads tell it
 // what the clipboard holds. Times are milliseconds of a steady clock.
+// A manager that missed the last copy (one that looks only now and then) puts
+// back an older text instead, so every text the run has cleared counts.
 class CopyWatch
 {
 public:
@@ -27,7 +30,7 @@ public:
 private:
     QString m_current; // the content as last seen
     bool m_isCopy = false;
-    QString m_clearedText;
+    QStringList m_clearedTexts; // every text the run emptied the clipboard of
     qint64 m_clearedAt = 0;
     bool m_putBackPossible = false;
 };

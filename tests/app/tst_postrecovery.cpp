@@ -112,6 +112,7 @@ private slots:
     {
         TestDataFolder folder(false);
         ScriptedPrompts prompts;
+        prompts.queueAnswer(MessageAnswer::Ok);
         QVERIFY(QDir().mkdir(folder.path(recoveryFile)));
         PostRecovery recovery([] { return QString(); });
 
@@ -146,6 +147,7 @@ private slots:
         // QSaveFile replaces the file only once the new copy is complete.
         TestDataFolder folder(false);
         ScriptedPrompts prompts;
+        prompts.queueAnswer(MessageAnswer::Ok);
         Writer w;
         w.type(QStringLiteral("first"), 0);
         w.tick(2000);
@@ -173,6 +175,7 @@ private slots:
 
         TestDataFolder folder(false);
         ScriptedPrompts prompts;
+        prompts.queueAnswer(MessageAnswer::Ok);
         if (folderAtTheFilesPlace)
             QVERIFY(QDir().mkdir(folder.path(recoveryFile)));
         else

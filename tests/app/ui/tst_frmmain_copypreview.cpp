@@ -208,6 +208,7 @@ private slots:
         frmMain *w = f.open();
         w->previewBrowser()->setPluginPath(f.folder.path(QStringLiteral("no such plugin.so")));
         w->post().setText(QStringLiteral("[i]x[/i]"));
+        f.prompts.queueAnswer(MessageAnswer::Ok);
 
         w->cmdPreview_Click();
         w->cmdPreview_Click();

@@ -97,6 +97,7 @@ private slots:
         MainWindowFixture f;
         f.lock.free = false;
         f.folder.write(recoveryFile, "post\r\n");
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.create();
         w->show();
         QTest::qWait(50);
@@ -237,6 +238,7 @@ private slots:
         frmMain *w = f.open();
         QVERIFY(QDir().mkdir(f.folder.path(recoveryFile)));
         Recovery r(w);
+        f.prompts.queueAnswer(MessageAnswer::Ok);
         QTest::keyClicks(w->txtPost, QStringLiteral("one"));
         r.writeDue();
         QTRY_COMPARE(f.prompts.reportTitles(),

@@ -318,6 +318,7 @@ void TestPreviewBrowser::missingOrBrokenPlugin()
     QFETCH(QByteArray, pluginBytes);
     QFETCH(QString, reason);
     ScriptedPrompts prompts;
+    prompts.queueAnswer(MessageAnswer::Ok);
     QTemporaryDir folder;
     const QString plugin = folder.filePath(QStringLiteral("webpreview.so"));
     if (!pluginBytes.isEmpty()) {

@@ -529,6 +529,7 @@ void tst_PostGenerator::copiesBesideAClipboardManager()
 void tst_PostGenerator::waylandWithoutXWaylandSaysCopiesCannotBeSeen()
 {
     m_clipboard->seesOthers = false;
+    m_prompts->queueAnswer(MessageAnswer::Ok);
     m_generator->mnuFileNewsAuto_Click();
     QVERIFY(!m_generator->isAutoRunning());
     QCOMPARE(m_prompts->records.size(), 1);
