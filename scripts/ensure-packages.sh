@@ -3,16 +3,19 @@
 # missing. Without root (or sudo) it prints the one apt-get line to run instead.
 set -euo pipefail
 
-build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
-       fonts-dejavu-core)
+build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
+       libhunspell-dev fonts-dejavu-core)
+# What running the program needs beyond its libraries: a dictionary to check the post with.
+run=(hunspell-en-us)
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
 fuzz=(clang libclang-rt-14-dev)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
-    test) wanted+=("${tests[@]}") ;;
-    ci) wanted+=("${tests[@]}" "${release[@]}" "${fuzz[@]}") ;;
+    run) wanted+=("${run[@]}") ;;
+    test) wanted+=("${run[@]}" "${tests[@]}") ;;
+    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${fuzz[@]}") ;;
     install) wanted+=("${release[@]}") ;;
 esac
 
