@@ -2,6 +2,7 @@
 
 #include "app/draftfile.h"
 #include "app/postedit.h"
+#include "app/spellingcommands.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -55,6 +56,7 @@ frmMain::frmMain(QWidget *parent)
     m_postGenerator = new PostGenerator(this, this);
     m_tags = new TagCommands(txtPost, this);
     m_tags->attachLists(cmbFont, cmbSize, cmbColor);
+    m_spelling = new SpellingCommands(txtPost, mnuEdit, this);
     m_preview = new PreviewBrowser(WebBrowser, this);
     applyGeometry();
     const WindowSize designSize;
@@ -98,6 +100,7 @@ void frmMain::Form_Load()
         setOuterSizeTwips(size.width, size.height);
         readPreferences();
         ApplySkin(this);
+        m_spelling->start();
 
         buildUserMenu(QStringLiteral("insert.txt"), mnuInsert, mnuInsertUser,
                       &frmMain::mnuInsertUser_Click);

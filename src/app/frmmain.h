@@ -14,6 +14,7 @@
 class PostEdit;
 class PostGenerator;
 class PreviewBrowser;
+class SpellingCommands;
 class TagCommands;
 class QAction;
 class QComboBox;
@@ -241,7 +242,7 @@ private:
     QWidget *hostWindow() const override;
 
     // frmmain_edit.cpp
-    void showEditMenu(const QPoint &globalPos);
+    void showEditMenu(const QPoint &globalPos, int position);
     void restoreSnapshot(const QString &text);
     void markChangedIfNotEmpty();
     void deleteWordBeforeCaret();
@@ -249,6 +250,7 @@ private:
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
     TagCommands *m_tags = nullptr;
+    SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
     MainGeometry m_geometry;
     QString m_appCaption;

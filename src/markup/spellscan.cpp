@@ -170,18 +170,14 @@ void wordsOfText(QStringView line, qsizetype from, qsizetype to, QList<Word> &fo
     }
 }
 
-} // namespace
-
-namespace SpellScan {
-
-QList<Word> words(QStringView line, State &state)
+// Goes through the tags of a line; collects its words when `found` is given.
+void scanLine(QStringView line, State &state, QList<Word> *found)
 {
-    QList<Word> found;
     qsizetype i = 0;
     if (state == State::Code) {
         i = afterClosingTag(line, 0, u"code");
         if (i < 0)
-            return found;
+            return;
         state = State::Text;
     }
     qsizetype textStart = i;
@@ -194,25 +190,43 @@ QList<Word> words(QStringView line, State &state)
             ++i;
             continue;
         }
-        wordsOfText(line, textStart, i, found);
+        if (found)
+            wordsOfText(line, textStart, i, *found);
         i = tag->end;
         if (!tag->closing && isNamed(*tag, u"code")) {
             i = afterClosingTag(line, i, u"code");
             if (i < 0) {
                 state = State::Code;
-                return found;
+                return;
             }
         } else if (!tag->closing && !tag->hasValue
                    && (isNamed(*tag, u"img") || isNamed(*tag, u"email") || isNamed(*tag, u"url"))) {
             // An address runs up to its closing tag, and never past the line.
             i = afterClosingTag(line, i, tag->name);
             if (i < 0)
-                return found;
+                return;
         }
         textStart = i;
     }
-    wordsOfText(line, textStart, line.size(), found);
+    if (found)
+        wordsOfText(line, textStart, line.size(), *found);
+}
+
+} // namespace
+
+namespace SpellScan {
+
+QList<Word> words(QStringView line, State &state)
+{
+    QList<Word> found;
+    scanLine(line, state, &found);
     return found;
+}
+
+State stateAfter(QStringView line, State state)
+{
+    scanLine(line, state, nullptr);
+    return state;
 }
 
 QList<Word> misspelled(QStringView line, State &state, SpellChecker &checker)

@@ -28,6 +28,9 @@ struct Word
 // the line's start and becomes the state at its end.
 QList<Word> words(QStringView line, State &state);
 
+// The state at the end of `line` for a line that starts in `state`.
+State stateAfter(QStringView line, State state);
+
 // The words of `line` that `checker` finds misspelled; `state` as above.
 QList<Word> misspelled(QStringView line, State &state, SpellChecker &checker);
 
