@@ -1,10 +1,15 @@
 // One typed character in a 1 MB post of 15,000 lines: the key press, the
-// editor's change and its recording in the edit history, in the real window.
-// The history's own share is printed beside it. Target: 10 ms median.
+// editor's change and its recording in the edit history, in the real window
+// with its tag colours, warnings and length label. The history's own share is
+// printed beside it. Target: 10 ms median.
+// Then the post replaced whole: the longest the window is held up by it (the
+// edit, the decoration slices and reading the tags again). Target: 100 ms.
 #include "app/edithistory.h"
 #include "app/frmmain.h"
 #include "app/postedit.h"
 #include "foundation/datafolder.h"
+#include "markup/taglayer.h"
+#include "widgets/editordecorations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,6 +23,7 @@
 namespace {
 
 constexpr double targetMs = 10.0;
+constexpr double replaceTargetMs = 100.0;
 constexpr int keys = 150;
 
 QString onePostOfOneMegabyte()
@@ -30,6 +36,22 @@ QString onePostOfOneMegabyte()
     return lines.join(QStringLiteral("\r\n"));
 }
 
+// Runs the event loop until the editor shows the current decorations and the
+// tags are read; returns the longest single turn of the loop in milliseconds.
+double settle(EditorDecorations *decorations, TagLayer *tags)
+{
+    double longest = 0;
+    QElapsedTimer total;
+    total.start();
+    while ((!decorations->isIdle() || tags->isAnalysing()) && total.elapsed() < 20000) {
+        QElapsedTimer turn;
+        turn.start();
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        longest = std::max(longest, double(turn.nsecsElapsed()) / 1e6);
+    }
+    return longest;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -40,7 +62,8 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir programFolder;
     DataFolder::setProgramFolder(programFolder.path());
@@ -49,8 +72,23 @@ int main(int argc, char *argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 2;
+    auto *decorations = window.txtPost->findChild<EditorDecorations *>();
+    TagLayer *tags = decorations ? decorations->findChild<TagLayer *>() : nullptr;
+    if (!tags) {
+        std::fprintf(stderr, "the editor has no tag decorations\n");
+        return 2;
+    }
     const QString post = onePostOfOneMegabyte();
+    QElapsedTimer replacing;
+    replacing.start();
     window.post().setText(post);
+    const double replaceMs = double(replacing.nsecsElapsed()) / 1e6;
+    const double longestTurnMs = settle(decorations, tags);
+    QElapsedTimer reading;
+    reading.start();
+    tags->analyseNow();
+    const double readingMs = double(reading.nsecsElapsed()) / 1e6;
+    settle(decorations, tags);
     EditorText editor = window.post();
     editor.setSelStart(int(post.size() / 2));
     window.txtPost->setFocus();
@@ -81,5 +119,9 @@ int main(int argc, char *argv[])
     std::printf("one typed character, recorded: median %.2f ms (target %.0f ms)\n", ms, targetMs);
     std::printf("  of which reading the post and recording it: median %.2f ms\n",
                 median(recording));
-    return ms <= targetMs ? 0 : 1;
+    std::printf("the post replaced whole: the edit %.1f ms, then at most %.1f ms at a time "
+                "(target %.0f ms); reading its tags %.1f ms\n",
+                replaceMs, longestTurnMs, replaceTargetMs, readingMs);
+    const bool replacedInTime = std::max(replaceMs, longestTurnMs) <= replaceTargetMs;
+    return ms <= targetMs && replacedInTime ? 0 : 1;
 }

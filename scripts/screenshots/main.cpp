@@ -38,6 +38,11 @@ const char samplePost[] =
     "[/LIST]\r\n"
     "See you there, [SIZE=7]Mara[/SIZE]";
 
+// Tags as the editor shows them: converted, left as text and failing.
+const char tagsPost[] = "[b]Bold[/b] and [font=Courier]mono[/font], then [Url]http://a.example[/Url]\r\n"
+                        "[list][*]one[/list]\r\n"
+                        "[size=big]x[/size]";
+
 void settle(int milliseconds)
 {
     QElapsedTimer timer;
@@ -154,6 +159,8 @@ int main(int argc, char *argv[])
         dark.show();
         dark.post().setText(QString::fromLatin1(samplePost));
         boxes &= shoot(&dark, out + QStringLiteral("/main-window-dark.png"));
+        dark.post().setText(QString::fromLatin1(tagsPost));
+        boxes &= shoot(&dark, out + QStringLiteral("/main-window-tags-dark.png"));
         frmPrefs darkPreferences(&dark);
         darkPreferences.show();
         boxes &= shoot(&darkPreferences, out + QStringLiteral("/preferences-dark.png"));

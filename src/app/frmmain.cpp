@@ -12,6 +12,7 @@
 #include "markup/ui/previewbrowser.h"
 #include "markup/ui/tagcommands.h"
 #include "postgen/ui/postgenerator.h"
+#include "widgets/postlengthlabel.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
@@ -293,4 +294,5 @@ void frmMain::applyGeometry()
     WebBrowser->setGeometry(m_geometry.webBrowser);
     cmdCopy->setGeometry(m_geometry.cmdCopy);
     cmdPreview->setGeometry(m_geometry.cmdPreview);
+    lblLength->setGeometry(m_geometry.lblLength);
 }

@@ -16,6 +16,8 @@ class PostGenerator;
 class PreviewBrowser;
 class SpellingCommands;
 class TagCommands;
+class EditorDecorations;
+class PostLengthLabel;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -250,6 +252,8 @@ private:
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
     TagCommands *m_tags = nullptr;
+    EditorDecorations *m_decorations = nullptr;
+    PostLengthLabel *lblLength = nullptr;
     SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
     MainGeometry m_geometry;

@@ -4,6 +4,9 @@
 
 #include "app/postedit.h"
 #include "foundation/skin.h"
+#include "markup/taglayer.h"
+#include "widgets/editordecorations.h"
+#include "widgets/postlengthlabel.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>
@@ -193,6 +196,13 @@ void frmMain::buildControls()
     txtPost->setAccessibleName(QStringLiteral("Post Editor"));
     txtPost->setFont(verdana(9));
     setTag(txtPost, "SkinTextArea");
+    m_decorations = new EditorDecorations(txtPost);
+    m_decorations->addLayer(new TagLayer);
+    lblLength = new PostLengthLabel(txtPost, pic);
+    lblLength->setObjectName(QStringLiteral("lblLength"));
+    lblLength->setFont(verdana(8.25));
+    lblLength->setForeColor(0x006C4F3A);
+    setTag(lblLength, "SkinHeaderF");
 
     shpButtons = makeBand(pic, QStringLiteral("shpButtons"), m_geometry.shpButtons, 0x00EDD0BC);
     setTag(shpButtons, "SkinButton");

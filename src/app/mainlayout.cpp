@@ -44,6 +44,7 @@ MainGeometry MainGeometry::design()
     g.webBrowser = QRect(5, 118, 538, 208);
     g.cmdCopy = QRect(184, 336, 89, 22);
     g.cmdPreview = QRect(277, 336, 89, 22);
+    g.lblLength = QRect(343, 93, 200, 13);
     return g;
 }
 
@@ -71,6 +72,8 @@ MainGeometry resized(const MainGeometry &current, int clientWidth, int clientHei
     setHeight(g.webBrowser, g.txtPost.height());
     setTop(g.cmdCopy, g.shpButtons.top() + 5);
     setTop(g.cmdPreview, g.cmdCopy.top());
+
+    setLeft(g.lblLength, g.txtPost.left() + g.txtPost.width() - g.lblLength.width());
     return g;
 }
 

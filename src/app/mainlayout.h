@@ -15,6 +15,7 @@ struct MainGeometry
     QRect webBrowser;
     QRect cmdCopy;
     QRect cmdPreview;
+    QRect lblLength; // the post's length, at the right end of the editor's header band
 
     // Where the elements stand in the window's design.
     static MainGeometry design();
@@ -25,7 +26,8 @@ struct MainGeometry
 // editor takes up the height, the two bottom buttons stay centred. Each step
 // stands alone: a step that would give a negative width or height is skipped
 // and the ones after it still run, so a tiny window keeps what it can.
-// An odd panel width halved rounds down.
+// An odd panel width halved rounds down. A last step keeps the length label's
+// right edge on the editor's.
 namespace MainLayout {
 
 MainGeometry resized(const MainGeometry &current, int clientWidth, int clientHeight);

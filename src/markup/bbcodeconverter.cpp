@@ -1,5 +1,6 @@
 #include "bbcodeconverter.h"
 
+#include "conversiontrace.h"
 #include "foundation/conversions.h"
 #include "foundation/wuxoerror.h"
 #include "linkpass.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -55,6 +57,28 @@ QString shortened(QStringView value)
     constexpr qsizetype shown = 40;
     return value.size() <= shown ? value.toString() : value.left(shown).toString() + QStringLiteral("...");
 }
+
+// Where the characters of the text a pass reads come from, and where the
+// characters of its result do, when the conversion is traced.
+struct Origins
+{
+    const std::vector<qsizetype> *in = nullptr;
+    std::vector<qsizetype> *out = nullptr;
+    qsizetype *failedAt = nullptr;
+
+    void blame(qsizetype position) const
+    {
+        if (in && failedAt)
+            *failedAt = (*in)[size_t(position)];
+    }
+    void apply(TextEdits &edits, QString &result) const
+    {
+        if (in)
+            edits.apply(result, *in, *out);
+        else
+            edits.apply(result);
+    }
+};
 
 // Tags written in capitals become lower case, one tag at a time; mixed case is
 // left alone, so "[Url]" is never converted. Returns false, leaving out as it
@@ -115,9 +139,10 @@ int sizeInPoints(QStringView value)
 class ValueTags
 {
 public:
-    ValueTags(QStringView text, LengthBudget &budget)
+    ValueTags(QStringView text, LengthBudget &budget, const Origins &origins)
         : m_text(text),
           m_budget(budget),
+          m_origins(origins),
           m_edits(text)
     {
         auto found = TagScan::find(text, {u"[font=", u"[/font]", u"[size=", u"[/size]", u"[color=", u"[/color]"});
@@ -138,7 +163,7 @@ public:
         convert(2, u"color");
         if (m_edits.isEmpty())
             return false;
-        m_edits.apply(out);
+        m_origins.apply(m_edits, out);
         return true;
     }
 
@@ -166,14 +191,17 @@ private:
                 break;
             const qsizetype valueStart = opening + tagLength;
             const qsizetype valueEnd = m_brackets.first(valueStart);
-            if (valueEnd < 0)
+            if (valueEnd < 0) {
+                m_origins.blame(opening);
                 fail(ErrorNumber::InvalidArgument,
                      QStringLiteral("[%1= tag without a \"]\" after its value").arg(name));
+            }
             removeBracket(valueEnd);
             qsizetype delta = 0;
             if (isSize) {
                 // The value is read as written: where a tag in it was converted
                 // already, it is no number either way.
+                m_origins.blame(opening);
                 const QString span = QStringLiteral("<span style='font-size:%1pt;line-height:100%'>")
                                          .arg(sizeInPoints(QStringView(m_text).mid(valueStart, valueEnd - valueStart)));
                 m_edits.replaceWithOwned(openingChannel, opening, valueEnd + 1 - opening, span);
@@ -186,9 +214,11 @@ private:
                 searchFrom = valueStart;
             }
             const qsizetype closing = closings.first(valueStart);
-            if (closing < 0)
+            if (closing < 0) {
+                m_origins.blame(opening);
                 fail(ErrorNumber::InvalidArgument,
                      QStringLiteral("[%1=...] tag without a closing tag after it").arg(name));
+            }
             closings.remove(closing);
             m_brackets.remove(closing + closingLength - 1);
             m_edits.replace(closingChannel, closing);
@@ -210,6 +240,7 @@ private:
 
     QStringView m_text;
     LengthBudget &m_budget;
+    const Origins &m_origins;
     TextEdits m_edits;
     std::array<std::vector<qsizetype>, 3> m_openings;
     std::array<PositionQueue, 3> m_closings;
@@ -229,9 +260,10 @@ struct TagPair
 class BlockTags
 {
 public:
-    BlockTags(QStringView text, LengthBudget &budget)
+    BlockTags(QStringView text, LengthBudget &budget, const Origins &origins)
         : m_text(text),
           m_budget(budget),
+          m_origins(origins),
           m_edits(text),
           m_found(TagScan::find(text, {u"[img]", u"[/img]", u"[quote]", u"[/quote]", u"[code]",
                                        u"[/code]", u"[b]", u"[/b]", u"[i]", u"[/i]", u"[u]", u"[/u]",
@@ -266,7 +298,7 @@ public:
         m_edits.replaceAll(m_edits.addChannel(2, u"<br />"), std::move(breaks));
         if (m_edits.isEmpty())
             return false;
-        m_edits.apply(out);
+        m_origins.apply(m_edits, out);
         return true;
     }
 
@@ -322,9 +354,11 @@ private:
                  item = items.first(item + 3)) {
                 items.remove(item);
                 const qsizetype lineBreak = lineBreaks.first(item + 3);
-                if (lineBreak < 0 || lineBreak > closing)
+                if (lineBreak < 0 || lineBreak > closing) {
+                    m_origins.blame(item);
                     fail(ErrorNumber::InvalidArgument,
                          QStringLiteral("a list item [*] without a line break after it in its list"));
+                }
                 lineBreaks.remove(lineBreak);
                 m_edits.replace(itemChannel, item);
                 m_edits.replace(itemEndChannel, lineBreak);
@@ -338,23 +372,16 @@ private:
 
     QStringView m_text;
     LengthBudget &m_budget;
+    const Origins &m_origins;
     TextEdits m_edits;
     std::vector<std::vector<qsizetype>> m_found;
 };
 
 } // namespace
 
-qsizetype htmlLengthLimit(qsizetype postLength)
-{
-    return std::max(qsizetype(8) * 1024 * 1024, 32 * postLength);
-}
+namespace {
 
-QString ConvertPostToHtml(const QString &post)
-{
-    return ConvertPostToHtml(post, htmlLengthLimit(post.size()));
-}
-
-QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit)
+QString convert(const QString &post, qsizetype lengthLimit, ConversionTrace *trace)
 {
     // The texts between the passes. Kept from one conversion to the next on
     // each thread: fresh memory for every pass of a long post costs more than
@@ -378,14 +405,86 @@ QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit)
             spare ^= 1;
         }
     };
+    // Traced, each pass reads the origins of its text from one of these and
+    // writes those of its result to the other.
+    std::array<std::vector<qsizetype>, 2> origins;
+    size_t current = 0;
+    Origins tracing;
+    if (trace) {
+        origins[0].resize(size_t(post.size()));
+        std::iota(origins[0].begin(), origins[0].end(), qsizetype(0));
+        tracing = {&origins[0], &origins[1], &trace->errorPosition};
+    }
+    const auto tracedAdvance = [&](bool changed) {
+        advance(changed);
+        if (changed && trace) {
+            current ^= 1;
+            tracing.in = &origins[current];
+            tracing.out = &origins[current ^ 1];
+        }
+    };
+    const auto linkPass = [&](LinkPass::Kind kind) {
+        LinkPass pass(text, kind, lengthLimit);
+        if (trace)
+            pass.traceOrigins(tracing.in, tracing.out, tracing.failedAt);
+        return pass.run(between[spare]);
+    };
+
     LengthBudget budget(post.size(), lengthLimit);
     advance(normalise(text, between[spare]));
-    advance(ValueTags(text, budget).run(between[spare]));
-    advance(LinkPass(text, LinkPass::Kind::Web, lengthLimit).run(between[spare]));
-    advance(LinkPass(text, LinkPass::Kind::Mail, lengthLimit).run(between[spare]));
+    if (trace)
+        trace->normalised = text.toString();
+    tracedAdvance(ValueTags(text, budget, tracing).run(between[spare]));
+    tracedAdvance(linkPass(LinkPass::Kind::Web));
+    tracedAdvance(linkPass(LinkPass::Kind::Mail));
     budget.reset(text.size());
     QString html;
-    if (!BlockTags(text, budget).run(html))
+    if (!BlockTags(text, budget, tracing).run(html)) {
         html = text.data() == post.data() ? post : text.toString();
+        if (trace)
+            trace->origin = std::move(origins[current]);
+    } else if (trace) {
+        trace->origin = std::move(origins[current ^ 1]);
+    }
     return html;
+}
+
+} // namespace
+
+std::span<const QStringView> ConvertedTagNames()
+{
+    return tagNames;
+}
+
+qsizetype htmlLengthLimit(qsizetype postLength)
+{
+    return std::max(qsizetype(8) * 1024 * 1024, 32 * postLength);
+}
+
+QString ConvertPostToHtml(const QString &post)
+{
+    return ConvertPostToHtml(post, htmlLengthLimit(post.size()));
+}
+
+QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit)
+{
+    return convert(post, lengthLimit, nullptr);
+}
+
+QString ConvertPostToHtml(const QString &post, qsizetype lengthLimit, ConversionTrace &trace)
+{
+    trace = ConversionTrace();
+    try {
+        QString html = convert(post, lengthLimit, &trace);
+        trace.errorPosition = -1;
+        return html;
+    } catch (const WuxoError &error) {
+        trace.origin.clear();
+        // Running out of room is the whole post's doing, not one tag's.
+        if (error.number() == ErrorNumber::OutOfMemory)
+            trace.errorPosition = -1;
+        trace.errorNumber = error.number();
+        trace.errorDescription = error.description();
+        throw;
+    }
 }

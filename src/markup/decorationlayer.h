@@ -38,11 +38,16 @@ struct DecorationLine
 
 // An edit of the post: lines firstLine..lastLine (numbered as they are now)
 // hold the new text, and lineDelta lines were added there (negative: removed).
+// In the post's terms (a line break counts two characters), `removed`
+// characters at `position` were replaced by `added` new ones.
 struct PostChange
 {
     int firstLine = 0;
     int lastLine = 0;
     int lineDelta = 0;
+    qsizetype position = 0;
+    qsizetype removed = 0;
+    qsizetype added = 0;
 };
 
 // One source of decorations in the post editor: tag colours, tag warnings,

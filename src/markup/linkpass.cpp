@@ -14,6 +14,19 @@ QStringView nameOf(LinkPass::Kind kind)
     return kind == LinkPass::Kind::Web ? QStringView(u"url") : QStringView(u"email");
 }
 
+void addOrigins(std::vector<qsizetype> *to, const std::vector<qsizetype> &from, qsizetype first,
+                qsizetype last)
+{
+    if (to)
+        to->insert(to->end(), from.begin() + first, from.begin() + last);
+}
+
+void addWritten(std::vector<qsizetype> *to, qsizetype count)
+{
+    if (to)
+        to->insert(to->end(), size_t(count), -1);
+}
+
 QString tagText(QStringView before, LinkPass::Kind kind, QStringView after)
 {
     QString text = before.toString();
@@ -55,37 +68,71 @@ void LinkPass::grow(qsizetype delta)
                             .arg(m_limit));
 }
 
-void LinkPass::appendSource(QString &to, qsizetype from, qsizetype until) const
+void LinkPass::traceOrigins(const std::vector<qsizetype> *origin, std::vector<qsizetype> *resultOrigin,
+                            qsizetype *failedAt)
 {
+    m_origin = origin;
+    m_outOrigin = resultOrigin;
+    m_failedAt = failedAt;
+}
+
+void LinkPass::appendSource(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
+                            qsizetype until) const
+{
+    if (!m_origin)
+        toOrigin = nullptr;
     const char *dead = m_sourceDead.data();
     while (from < until) {
         const void *hit = std::memchr(dead + from, 1, size_t(until - from));
         const qsizetype stop = hit ? static_cast<const char *>(hit) - dead : until;
         to.append(m_source.mid(from, stop - from));
+        if (toOrigin)
+            addOrigins(toOrigin, *m_origin, from, stop);
         if (stop == until)
             break;
         if (m_source.at(stop) == u']') {
             to.append(m_labelOpening);
+            addWritten(toOrigin, m_labelOpening.size());
             from = stop + 1;
         } else {
             to.append(linkClosing);
+            addWritten(toOrigin, linkClosing.size());
             from = stop + m_nameLength + 3;
         }
     }
 }
 
-void LinkPass::appendFront(QString &to, qsizetype from, qsizetype until) const
+void LinkPass::appendFront(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
+                           qsizetype until) const
 {
+    if (!m_origin)
+        toOrigin = nullptr;
     const char *dead = m_frontDead.data();
     while (from < until) {
         const void *hit = std::memchr(dead + from, 1, size_t(until - from));
         const qsizetype stop = hit ? static_cast<const char *>(hit) - dead : until;
         to.append(QStringView(m_front).mid(from, stop - from));
+        if (toOrigin)
+            addOrigins(toOrigin, m_frontOrigin, from, stop);
         if (stop == until)
             break;
         to.append(m_labelOpening);
+        addWritten(toOrigin, m_labelOpening.size());
         from = stop + 1;
     }
+}
+
+void LinkPass::appendWritten(QStringView text)
+{
+    m_out->append(text);
+    if (m_origin)
+        addWritten(m_outOrigin, text.size());
+}
+
+void LinkPass::blame(bool inFront) const
+{
+    if (m_origin && m_failedAt)
+        *m_failedAt = inFront ? m_frontOrigin[size_t(m_frontRead)] : (*m_origin)[size_t(m_read)];
 }
 
 bool LinkPass::run(QString &out)
@@ -94,6 +141,10 @@ bool LinkPass::run(QString &out)
         return false;
     m_out = &out;
     out.resize(0);
+    if (m_origin) {
+        m_outOrigin->clear();
+        m_outOrigin->reserve(size_t(m_source.size()));
+    }
     out.reserve(m_source.size() + 32 * qsizetype(m_openings.size()));
     const QString opening = tagText(u"[", m_kind, u"");
     for (;;) {
@@ -101,11 +152,11 @@ bool LinkPass::run(QString &out)
         if (m_frontRead < m_front.size()) {
             const qsizetype found = m_front.indexOf(opening, m_frontRead);
             if (found < 0) {
-                appendFront(out, m_frontRead, m_front.size());
+                appendFront(out, m_outOrigin, m_frontRead, m_front.size());
                 m_frontRead = m_front.size();
                 continue;
             }
-            appendFront(out, m_frontRead, found);
+            appendFront(out, m_outOrigin, m_frontRead, found);
             m_frontRead = found;
             inFront = true;
         } else {
@@ -114,7 +165,7 @@ bool LinkPass::run(QString &out)
             if (m_nextOpening == m_openings.size())
                 break;
             const qsizetype found = m_openings[m_nextOpening];
-            appendSource(out, m_read, found);
+            appendSource(out, m_outOrigin, m_read, found);
             m_read = found;
         }
         // Every closing tag ahead lies in the unread post, never in the front.
@@ -130,9 +181,10 @@ bool LinkPass::run(QString &out)
         else
             convertPlain(inFront, closing);
     }
-    appendFront(out, m_frontRead, m_front.size());
-    appendSource(out, m_read, m_source.size());
+    appendFront(out, m_outOrigin, m_frontRead, m_front.size());
+    appendSource(out, m_outOrigin, m_read, m_source.size());
     Q_ASSERT(out.size() == m_length);
+    Q_ASSERT(!m_origin || qsizetype(m_outOrigin->size()) == out.size());
     return true;
 }
 
@@ -147,18 +199,20 @@ void LinkPass::convertWithAddress(bool inFront, qsizetype closing)
         m_frontDead[size_t(bracket)] = 1;
     } else {
         bracket = m_brackets.first(inFront ? m_read : m_read + tagLength);
-        if (bracket < 0 || bracket > closing)
+        if (bracket < 0 || bracket > closing) {
+            blame(inFront);
             throw WuxoError(ErrorNumber::InvalidArgument,
                             QStringLiteral("%1: [%2= tag without a \"]\" before its closing tag")
                                 .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument),
                                      nameOf(m_kind)));
+        }
         m_brackets.remove(bracket);
         m_sourceDead[size_t(bracket)] = 1;
     }
     m_closings.remove(closing);
     m_brackets.remove(closing + m_nameLength + 2);
     m_sourceDead[size_t(closing)] = 1;
-    m_out->append(m_addressOpening);
+    appendWritten(m_addressOpening);
     if (inFront)
         m_frontRead += tagLength;
     else
@@ -172,17 +226,20 @@ void LinkPass::convertWithAddress(bool inFront, qsizetype closing)
 void LinkPass::convertPlain(bool inFront, qsizetype closing)
 {
     QString chunk;
+    std::vector<qsizetype> chunkOrigin;
     if (inFront)
-        appendFront(chunk, m_frontRead, m_front.size());
-    appendSource(chunk, m_read, closing);
-    if (m_kind == Kind::Web && chunk.size() == m_nameLength + 1)
+        appendFront(chunk, &chunkOrigin, m_frontRead, m_front.size());
+    appendSource(chunk, &chunkOrigin, m_read, closing);
+    if (m_kind == Kind::Web && chunk.size() == m_nameLength + 1) {
+        blame(inFront);
         throw WuxoError(ErrorNumber::InvalidArgument,
                         QStringLiteral("%1: [url directly followed by [/url]")
                             .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument)));
+    }
     const QStringView address = QStringView(chunk).mid(qMin(chunk.size(), m_nameLength + 2));
     grow(m_addressOpening.size() + 2 * address.size() + m_labelOpening.size() - chunk.size()
          + linkClosing.size() - (m_nameLength + 3));
-    m_out->append(m_addressOpening);
+    appendWritten(m_addressOpening);
     QString front;
     front.reserve(2 * address.size() + m_labelOpening.size() + linkClosing.size());
     front.append(address);
@@ -190,6 +247,16 @@ void LinkPass::convertPlain(bool inFront, qsizetype closing)
     front.append(address);
     front.append(linkClosing);
     m_front = std::move(front);
+    if (m_origin) {
+        const qsizetype skipped = qMin(chunk.size(), m_nameLength + 2);
+        std::vector<qsizetype> frontOrigin;
+        frontOrigin.reserve(m_front.size());
+        frontOrigin.insert(frontOrigin.end(), chunkOrigin.begin() + skipped, chunkOrigin.end());
+        frontOrigin.insert(frontOrigin.end(), size_t(m_labelOpening.size()), -1);
+        frontOrigin.insert(frontOrigin.end(), chunkOrigin.begin() + skipped, chunkOrigin.end());
+        frontOrigin.insert(frontOrigin.end(), size_t(linkClosing.size()), -1);
+        m_frontOrigin = std::move(frontOrigin);
+    }
     m_frontRead = 0;
     m_frontBrackets = PositionQueue(TagScan::findCharacter(m_front, u']'));
     m_frontDead.assign(size_t(m_front.size()), 0);

@@ -26,9 +26,19 @@ public:
     // leaving out as it was, when there is nothing to convert.
     bool run(QString &out);
 
+    // Has run() follow where each character of its result comes from: origin
+    // holds an entry for each character of the text, resultOrigin receives one
+    // for each character of the result (-1 for text the pass wrote), and
+    // failedAt the entry of the link's opening tag when a link fails.
+    void traceOrigins(const std::vector<qsizetype> *origin, std::vector<qsizetype> *resultOrigin,
+                      qsizetype *failedAt);
+
 private:
-    void appendSource(QString &to, qsizetype from, qsizetype until) const;
-    void appendFront(QString &to, qsizetype from, qsizetype until) const;
+    // Origins go to toOrigin when origins are followed, and it is not null.
+    void appendSource(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from, qsizetype until) const;
+    void appendFront(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from, qsizetype until) const;
+    void appendWritten(QStringView text);
+    void blame(bool inFront) const;
     void convertWithAddress(bool inFront, qsizetype closing);
     void convertPlain(bool inFront, qsizetype closing);
     void grow(qsizetype delta);
@@ -59,4 +69,9 @@ private:
     qsizetype m_frontRead = 0;
     PositionQueue m_frontBrackets;
     std::vector<char> m_frontDead;
+
+    const std::vector<qsizetype> *m_origin = nullptr;
+    std::vector<qsizetype> *m_outOrigin = nullptr;
+    std::vector<qsizetype> m_frontOrigin;
+    qsizetype *m_failedAt = nullptr;
 };

@@ -64,6 +64,18 @@ void TextEdits::replaceAll(int channel, std::vector<qsizetype> &&positions)
 
 void TextEdits::apply(QString &result)
 {
+    merge(result, nullptr, nullptr);
+}
+
+void TextEdits::apply(QString &result, const std::vector<qsizetype> &origin,
+                      std::vector<qsizetype> &resultOrigin)
+{
+    merge(result, &origin, &resultOrigin);
+}
+
+void TextEdits::merge(QString &result, const std::vector<qsizetype> *origin,
+                      std::vector<qsizetype> *resultOrigin)
+{
     // A heap of the next edit of every channel, lowest position on top.
     std::vector<std::pair<qsizetype, size_t>> heads;
     std::vector<size_t> next(m_channels.size(), 0);
@@ -87,9 +99,21 @@ void TextEdits::apply(QString &result)
     result.resize(m_source.size() + m_growth);
     QChar *out = result.data();
     const QChar *source = m_source.data();
-    const auto copy = [&out](const QChar *from, qsizetype count) {
+    if (resultOrigin) {
+        resultOrigin->clear();
+        resultOrigin->reserve(size_t(result.size()));
+    }
+    const auto copy = [&](const QChar *from, qsizetype count, bool fromSource) {
         std::memcpy(static_cast<void *>(out), from, size_t(count) * sizeof(QChar));
         out += count;
+        if (!resultOrigin)
+            return;
+        if (fromSource) {
+            const auto first = origin->begin() + (from - source);
+            resultOrigin->insert(resultOrigin->end(), first, first + count);
+        } else {
+            resultOrigin->insert(resultOrigin->end(), size_t(count), -1);
+        }
     };
     qsizetype done = 0;
     while (!heads.empty()) {
@@ -105,16 +129,16 @@ void TextEdits::apply(QString &result)
             heads.pop_back();
         }
         const qsizetype position = positionAt(c, index);
-        copy(source + done, position - done);
+        copy(source + done, position - done, true);
         if (channel.length >= 0) {
-            copy(channel.text.data(), channel.text.size());
+            copy(channel.text.data(), channel.text.size(), false);
             done = position + channel.length;
         } else {
             const Edit &edit = channel.edits[index];
-            copy(edit.text, edit.textLength);
+            copy(edit.text, edit.textLength, false);
             done = position + edit.length;
         }
     }
-    copy(source + done, m_source.size() - done);
+    copy(source + done, m_source.size() - done, true);
     Q_ASSERT(out == result.constData() + result.size());
 }

@@ -32,8 +32,14 @@ public:
     // Writes the edited source to result, reusing result's memory. Positions are
     // those of the source; the edits must not overlap.
     void apply(QString &result);
+    // The same, and writes for each character of the result the entry of
+    // `origin` (one per source character) it was copied from, or -1 for text
+    // an edit wrote.
+    void apply(QString &result, const std::vector<qsizetype> &origin, std::vector<qsizetype> &resultOrigin);
 
 private:
+    void merge(QString &result, const std::vector<qsizetype> *origin, std::vector<qsizetype> *resultOrigin);
+
     struct Edit
     {
         qsizetype position;

@@ -21,6 +21,7 @@ EditorDecorations::EditorDecorations(QPlainTextEdit *editor) : QObject(editor), 
     connect(&m_slices, &QTimer::timeout, this, &EditorDecorations::decorateSlice);
     QTextDocument *document = editor->document();
     m_lineCount = document->blockCount();
+    m_postLength = EditorText(editor).length();
     connect(document, &QTextDocument::contentsChange, this, &EditorDecorations::contentsChanged);
     // Scrolling into lines not decorated yet decorates them before anything else.
     connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
@@ -88,7 +89,7 @@ QTextCharFormat EditorDecorations::makeFormat(DecorationKind kind) const
     return format;
 }
 
-void EditorDecorations::contentsChanged(int position, int, int added)
+void EditorDecorations::contentsChanged(int position, int, int editorAdded)
 {
     if (m_applying)
         return;
@@ -97,7 +98,7 @@ void EditorDecorations::contentsChanged(int position, int, int added)
     const int delta = lineCount - m_lineCount;
     m_lineCount = lineCount;
     const int first = std::max(document->findBlock(position).blockNumber(), 0);
-    int last = document->findBlock(position + added).blockNumber();
+    int last = document->findBlock(position + editorAdded).blockNumber();
     if (last < first)
         last = lineCount - 1;
     // Lines waiting below the edit moved with it.
@@ -106,7 +107,17 @@ void EditorDecorations::contentsChanged(int position, int, int added)
     if (m_dirtyLast > first)
         m_dirtyLast = std::max(first, m_dirtyLast + delta);
 
-    const PostChange change{first, last, delta};
+    // The edit in the post's terms: each line break inside the new text counts
+    // one more, and the change of the post's length gives what went.
+    const qsizetype length = qsizetype(document->characterCount()) - 1 + lineCount - 1;
+    const qsizetype added = qsizetype(editorAdded) + (last - first);
+    const PostChange change{first,
+                            last,
+                            delta,
+                            EditorText::toModel(document, position),
+                            added - (length - m_postLength),
+                            added};
+    m_postLength = length;
     for (DecorationLayer *layer : std::as_const(m_layers))
         layer->postChanged(change);
 

@@ -79,5 +79,6 @@ private:
     int m_dirtyFirst = -1;
     int m_dirtyLast = -1;
     int m_lineCount = 1;
+    qsizetype m_postLength = 0;
     bool m_applying = false;
 };

@@ -31,6 +31,16 @@ private slots:
         QCOMPARE(g.cmdPreview.topLeft(), QPoint(276, 336));
     }
 
+    void theLengthLabelKeepsItsRightEdgeOnTheEditors()
+    {
+        for (const int width : {550, 900, 300}) {
+            const MainGeometry g = MainLayout::resized(MainGeometry::design(), width, 400);
+            QCOMPARE(g.lblLength.right(), g.txtPost.right());
+            QCOMPARE(g.lblLength.size(), MainGeometry::design().lblLength.size());
+            QCOMPARE(g.lblLength.top(), 93);
+        }
+    }
+
     void anOddPanelWidthHalvedRoundsDown()
     {
         const MainGeometry g = MainLayout::resized(MainGeometry::design(), 601, 400);

@@ -1,0 +1,28 @@
+#include "postlength.h"
+
+#include <QCoreApplication>
+
+namespace PostLength {
+
+qsizetype characters(QStringView post)
+{
+    qsizetype count = post.size();
+    const QChar *data = post.data();
+    for (qsizetype i = 0; i < post.size(); ++i) {
+        // The second half of a surrogate pair and the LF of a CR LF add nothing.
+        const char16_t c = data[i].unicode();
+        if ((c >= 0xDC00 && c <= 0xDFFF && i > 0 && QChar::isHighSurrogate(data[i - 1].unicode()))
+            || (c == u'\n' && i > 0 && data[i - 1] == u'\r'))
+            --count;
+    }
+    return count;
+}
+
+QString caption(qsizetype characters, const QLocale &locale)
+{
+    const QString number = locale.toString(characters);
+    return characters == 1 ? QCoreApplication::translate("PostLength", "%1 character").arg(number)
+                           : QCoreApplication::translate("PostLength", "%1 characters").arg(number);
+}
+
+} // namespace PostLength
