@@ -57,7 +57,7 @@ frmMain::frmMain(QWidget *parent)
     m_postGenerator = new PostGenerator(this, this);
     m_tags = new TagCommands(txtPost, this);
     m_tags->attachLists(cmbFont, cmbSize, cmbColor);
-    m_spelling = new SpellingCommands(txtPost, mnuEdit, this);
+    m_spelling = new SpellingCommands(txtPost, m_decorations, mnuEdit, this);
     m_preview = new PreviewBrowser(WebBrowser, this);
     applyGeometry();
     const WindowSize designSize;

@@ -32,15 +32,12 @@ QString caption(const QString &text)
 
 } // namespace
 
-SpellingCommands::SpellingCommands(QPlainTextEdit *editor, QMenu *editMenu, QObject *parent)
-    : QObject(parent), m_editor(editor), m_editMenu(editMenu), m_checker(new SpellChecker(this)),
-      m_layer(new SpellingLayer(m_checker))
+SpellingCommands::SpellingCommands(QPlainTextEdit *editor, EditorDecorations *decorations,
+                                   QMenu *editMenu, QObject *parent)
+    : QObject(parent), m_editor(editor), m_editMenu(editMenu), m_decorations(decorations),
+      m_checker(new SpellChecker(this)), m_layer(new SpellingLayer(m_checker))
 {
     setObjectName(QStringLiteral("spelling"));
-    // The editor's decorations, made here when nothing else has made them yet.
-    m_decorations = editor->findChild<EditorDecorations *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!m_decorations)
-        m_decorations = new EditorDecorations(editor);
     m_decorations->addLayer(m_layer);
 
     m_editMenu->addSeparator()->setObjectName(QStringLiteral("mnuEditLine3"));

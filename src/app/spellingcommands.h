@@ -25,8 +25,9 @@ class SpellingCommands : public QObject
     Q_OBJECT
 
 public:
-    // Adds its submenu to `editMenu` and its layer to the editor's decorations.
-    SpellingCommands(QPlainTextEdit *editor, QMenu *editMenu, QObject *parent);
+    // Adds its submenu to `editMenu` and its layer to the editor's `decorations`.
+    SpellingCommands(QPlainTextEdit *editor, EditorDecorations *decorations, QMenu *editMenu,
+                     QObject *parent);
     ~SpellingCommands() override;
 
     // The start-up step, once the data folder and prefs.txt are known: the

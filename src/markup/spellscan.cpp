@@ -225,6 +225,14 @@ QList<Word> words(QStringView line, State &state)
 
 State stateAfter(QStringView line, State state)
 {
+    // Only a code tag changes the state: most lines need no closer look.
+    const QStringView changer
+        = state == State::Text ? QStringView(u"[code") : QStringView(u"[/code");
+    bool changes = false;
+    for (qsizetype at = line.indexOf(u'['); at >= 0 && !changes; at = line.indexOf(u'[', at + 1))
+        changes = line.sliced(at).startsWith(changer, Qt::CaseInsensitive);
+    if (!changes)
+        return state;
     scanLine(line, state, nullptr);
     return state;
 }
