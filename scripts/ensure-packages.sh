@@ -3,8 +3,10 @@
 # missing. Without root (or sudo) it prints the one apt-get line to run instead.
 set -euo pipefail
 
-build=(cmake ninja-build g++ make qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev libxcb1-dev
-       fonts-dejavu-core)
+build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
+       libxcb1-dev libhunspell-dev fonts-dejavu-core)
+# What running the program needs beyond its libraries: a dictionary to check the post with.
+run=(hunspell-en-us)
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
 # Building the Debian package (dpkg-shlibdeps, and file to find the binaries),
@@ -16,8 +18,9 @@ format=(clang-format)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
-    test) wanted+=("${tests[@]}" "${package[@]}" "${package_checks[@]}") ;;
-    ci) wanted+=("${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}") ;;
+    run) wanted+=("${run[@]}") ;;
+    test) wanted+=("${run[@]}" "${tests[@]}" "${package[@]}" "${package_checks[@]}") ;;
+    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}") ;;
     install) wanted+=("${release[@]}") ;;
     deb) wanted+=("${package[@]}") ;;
     format) wanted+=("${format[@]}") ;;

@@ -3,6 +3,7 @@
 #include "app/draftfile.h"
 #include "app/ui/postedit.h"
 #include "app/postrecovery.h"
+#include "app/ui/spellingcommands.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -57,6 +58,7 @@ frmMain::frmMain(QWidget *parent)
     m_postGenerator = new PostGenerator(this, this);
     m_tags = new TagCommands(txtPost, this);
     m_tags->attachLists(cmbFont, cmbSize, cmbColor);
+    m_spelling = new SpellingCommands(txtPost, m_decorations, mnuEdit, this);
     m_preview = new PreviewBrowser(WebBrowser, this);
     setUpRecovery();
     applyGeometry();
@@ -101,6 +103,7 @@ void frmMain::Form_Load()
         setOuterSizeTwips(size.width, size.height);
         readPreferences();
         ApplySkin(this);
+        m_spelling->start();
 
         buildUserMenu(QStringLiteral("insert.txt"), mnuInsert, mnuInsertUser,
                       &frmMain::mnuInsertUser_Click);

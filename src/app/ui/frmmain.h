@@ -16,6 +16,7 @@ class PostRecovery;
 class SessionEndRequest;
 class PostGenerator;
 class PreviewBrowser;
+class SpellingCommands;
 class TagCommands;
 class EditorDecorations;
 class PostLengthLabel;
@@ -252,7 +253,7 @@ private:
     QWidget *hostWindow() const override;
 
     // frmmain_edit.cpp
-    void showEditMenu(const QPoint &globalPos);
+    void showEditMenu(const QPoint &globalPos, int position);
     void restoreSnapshot(const QString &text);
     void markChangedIfNotEmpty();
     void deleteWordBeforeCaret();
@@ -267,6 +268,7 @@ private:
     TagCommands *m_tags = nullptr;
     EditorDecorations *m_decorations = nullptr;
     PostLengthLabel *lblLength = nullptr;
+    SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
     PostRecovery *m_recovery = nullptr;
     MainGeometry m_geometry;

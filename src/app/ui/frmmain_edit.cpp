@@ -4,6 +4,7 @@
 #include "app/draftfile.h"
 #include "app/ui/postedit.h"
 #include "app/postediting.h"
+#include "app/ui/spellingcommands.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
@@ -125,9 +126,9 @@ void frmMain::mnuEditClearAll_Click()
     post().setText(QString());
 }
 
-void frmMain::showEditMenu(const QPoint &globalPos)
+void frmMain::showEditMenu(const QPoint &globalPos, int position)
 {
-    mnuEdit->exec(globalPos);
+    m_spelling->execEditMenu(mnuEdit, globalPos, position);
 }
 
 void frmMain::txtPost_KeyDown(int key)

@@ -86,7 +86,7 @@ void PostEdit::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && held(event) == Qt::ShiftModifier)) {
         event->accept();
-        emit contextMenuRequested(QCursor::pos());
+        emit contextMenuRequested(QCursor::pos(), textCursor().position());
         return;
     }
     if (isCtrlAlone(event)) {
@@ -118,7 +118,8 @@ void PostEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     SkinTextBox::mouseReleaseEvent(event);
     if (event->button() == Qt::RightButton)
-        emit contextMenuRequested(event->globalPosition().toPoint());
+        emit contextMenuRequested(event->globalPosition().toPoint(),
+                                  cursorForPosition(event->position().toPoint()).position());
 }
 
 void PostEdit::insertFromMimeData(const QMimeData *source)

@@ -24,7 +24,8 @@ signals:
     // A key pressed with exactly Ctrl (no Shift, no Alt); Qt::Key_B etc.
     void ctrlKeyDown(int key);
     // Right click, the Menu key or Shift+F10; `globalPos` is the mouse pointer.
-    void contextMenuRequested(const QPoint &globalPos);
+    // `position` (the editor's own) is the character clicked, or the caret for a key.
+    void contextMenuRequested(const QPoint &globalPos, int position);
 
 protected:
     bool event(QEvent *event) override;

@@ -88,7 +88,7 @@ private slots:
                               "Edit tags.txt", "Edit preview.txt"}));
         QCOMPARE(shownItems(w->mnuEdit),
                  (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
-                              "Select All", "Clear All"}));
+                              "Select All", "Clear All", "-", "Spelling"}));
         QCOMPARE(shownItems(w->mnuHelp),
                  (QStringList{"Read Me", "-", "Check for Update", "Quorvel on the Web", "-",
                               "Donate!", "About..."}));

@@ -1,0 +1,79 @@
+"""Spelling in the real Wuxo: a misspelled word gets underlined as it is typed,
+a right click on it offers suggestions as named menu items, choosing one
+replaces the word, and Undo brings the misspelling back.
+
+With WUXO_SHOTS set to a folder, the underlined word and the open menu are
+also saved there as screenshots."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from wuxo_e2e import (answer, application, check, ends, find, finish, make_program,
+                      press_opening_a_box, start, text_of, type_into, wait_for, walk, xdotool)
+
+data_source, work = sys.argv[1:3]
+shots = os.environ.get("WUXO_SHOTS")
+
+
+def screenshot(name):
+    if shots:
+        subprocess.run(["import", "-window", "root", os.path.join(shots, name)], timeout=30)
+
+
+wuxo, data = make_program(work, data_source, b"[Preferences]\r\nCopyMinimize=0\r\n")
+program = start([wuxo], cwd=work)
+app = wait_for(lambda: application(program.pid), timeout=40)
+check(app is not None, "the program shows up on the accessibility bus")
+if app is None:
+    finish()
+window_id = wait_for(lambda: xdotool("search", "--sync", "--limit", "1", "--name", "Wuxo"))
+editor = wait_for(lambda: find(app, name="Post Editor"))
+check(editor is not None and bool(window_id), "the post editor is reachable by name")
+if editor is None:
+    finish()
+
+post = "I wrote teh post"
+type_into(window_id, editor)
+xdotool("type", "--delay", "30", post)
+check(wait_for(lambda: text_of(editor) == post, timeout=10), "the post is typed (got %r)" % text_of(editor))
+# The dictionary is read after the first frame; give it a moment, then look.
+time.sleep(1.5)
+screenshot("spelling-underline.png")
+
+# Right click in the middle of "teh", where the screen shows it.
+offset = post.index("teh") + 1
+x, y, width, height = editor.queryText().getCharacterExtents(offset, pyatspi.XY_SCREEN)
+xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+xdotool("click", "3")
+suggestion = wait_for(lambda: find(app, role="menu item", name="the"), timeout=20)
+check(suggestion is not None, "the context menu offers 'the' for 'teh'")
+items = [n.name for n in walk(app) if n.getRoleName() == "menu item"
+         and n.getState().contains(pyatspi.STATE_SHOWING)]
+check("Add to Dictionary" in items and "Ignore" in items and "Undo" in items,
+      "the menu holds Add to Dictionary, Ignore and the Edit menu (got %r)" % items)
+check(items and items.index("the") < items.index("Add to Dictionary") < items.index("Undo"),
+      "the suggestions come first, then the spelling entries, then the Edit menu")
+screenshot("spelling-menu.png")
+if suggestion is not None:
+    # Clicked as a user would, so that the menu closes as it does for a user.
+    box = suggestion.queryComponent().getExtents(pyatspi.XY_SCREEN)
+    xdotool("mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2))
+    xdotool("click", "1")
+check(wait_for(lambda: text_of(editor) == "I wrote the post", timeout=10),
+      "choosing the suggestion replaces the word (got %r)" % text_of(editor))
+
+type_into(window_id, editor)
+xdotool("key", "ctrl+z")
+check(wait_for(lambda: text_of(editor) == post, timeout=10),
+      "Undo brings the misspelling back (got %r)" % text_of(editor))
+
+exit_item = find(app, role="menu item", name="Exit", showing=False)
+if exit_item is not None:
+    press_opening_a_box(exit_item)
+answer(wait_for(lambda: find(app, name="Save Draft?"), timeout=20), "No")
+check(ends(program), "the program ends")
+finish()
