@@ -281,7 +281,9 @@ bool EditorDecorations::eventFilter(QObject *watched, QEvent *event)
         if (before.tag != m_colours.tag || before.value != m_colours.value
             || before.warning != m_colours.warning)
             markDirty(0, -1);
-    } else if (watched == m_editor->viewport() && event->type() == QEvent::ToolTip) {
+    } else if (event->type() == QEvent::ToolTip && watched == m_editor->viewport()) {
+        // The type is tested first: while the editor is being destroyed it is no
+        // longer a scroll area, and events still reach this filter.
         const auto *help = static_cast<QHelpEvent *>(event);
         const QTextCursor cursor = m_editor->cursorForPosition(help->pos());
         const int position = EditorText::toModel(m_editor->document(), cursor.position());
