@@ -4,23 +4,13 @@ plain text through Ctrl+Shift+V comes in as Paste takes it."""
 
 import sys
 
-from wuxo_e2e import (answer, application, check, ends, find, finish, make_program,
-                      press, press_opening_a_box, set_clipboard, start, text_of, type_into,
-                      wait_for, xdotool)
+from wuxo_e2e import (answer, check, ends, find, finish, make_program, open_main_window, press,
+                      press_opening_a_box, set_clipboard, text_of, type_into, wait_for, xdotool)
 
 data_source, work = sys.argv[1:3]
 wuxo, data = make_program(work, data_source, b"[Branding]\r\nName=Paste Desk\r\n")
 
-program = start([wuxo], cwd=work)
-app = wait_for(lambda: application(program.pid), timeout=40)
-check(app is not None, "the program shows up on the accessibility bus")
-if app is None:
-    finish()
-window_id = wait_for(lambda: xdotool("search", "--sync", "--limit", "1", "--name", "Paste Desk"))
-editor = wait_for(lambda: find(app, name="Post Editor"))
-check(editor is not None and bool(window_id), "the main window and its editor are there")
-if editor is None:
-    finish()
+program, app, window_id, editor = open_main_window(wuxo, work, "Paste Desk")
 
 type_into(window_id, editor)
 xdotool("type", "--delay", "30", "From the news: ")

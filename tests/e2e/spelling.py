@@ -12,8 +12,8 @@ import time
 
 import pyatspi
 
-from wuxo_e2e import (answer, application, check, ends, find, finish, make_program,
-                      press_opening_a_box, start, text_of, type_into, wait_for, walk, xdotool)
+from wuxo_e2e import (answer, check, ends, find, finish, make_program, open_main_window,
+                      press_opening_a_box, text_of, type_into, wait_for, walk, xdotool)
 
 data_source, work = sys.argv[1:3]
 shots = os.environ.get("WUXO_SHOTS")
@@ -25,16 +25,7 @@ def screenshot(name):
 
 
 wuxo, data = make_program(work, data_source, b"[Preferences]\r\nCopyMinimize=0\r\n")
-program = start([wuxo], cwd=work)
-app = wait_for(lambda: application(program.pid), timeout=40)
-check(app is not None, "the program shows up on the accessibility bus")
-if app is None:
-    finish()
-window_id = wait_for(lambda: xdotool("search", "--sync", "--limit", "1", "--name", "Wuxo"))
-editor = wait_for(lambda: find(app, name="Post Editor"))
-check(editor is not None and bool(window_id), "the post editor is reachable by name")
-if editor is None:
-    finish()
+program, app, window_id, editor = open_main_window(wuxo, work, "Wuxo")
 
 post = "I wrote teh post"
 type_into(window_id, editor)

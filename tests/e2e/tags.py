@@ -3,21 +3,14 @@ post with tags is typed into the real Wuxo."""
 
 import sys
 
-from wuxo_e2e import (answer, application, check, ends, find, finish, make_program,
-                      press_opening_a_box, start, text_of, type_into, wait_for, xdotool)
+from wuxo_e2e import (answer, check, ends, find, finish, make_program, open_main_window,
+                      press_opening_a_box, text_of, type_into, wait_for, xdotool)
 
 data_source, work = sys.argv[1:3]
 wuxo, data = make_program(work, data_source,
                           b"[Branding]\r\nName=E2E Tags\r\n[Preferences]\r\nCopyMinimize=0\r\n")
 
-program = start([wuxo], cwd=work)
-app = wait_for(lambda: application(program.pid), timeout=40)
-check(app is not None, "the program shows up on the accessibility bus")
-if app is None:
-    finish()
-window_id = wait_for(lambda: xdotool("search", "--sync", "--limit", "1", "--name", "E2E Tags"))
-editor = wait_for(lambda: find(app, name="Post Editor"))
-check(editor is not None, "the post editor is reachable by name")
+program, app, window_id, editor = open_main_window(wuxo, work, "E2E Tags")
 check(wait_for(lambda: find(app, role="label", name="0 characters")) is not None,
       "an empty post reads '0 characters'")
 

@@ -212,3 +212,20 @@ def _end_started():
                 process.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 pass
+
+
+def open_main_window(program_path, cwd, title):
+    """Starts the program and waits for its main window (found by `title`) and its
+    post editor; a scenario that cannot reach them ends here. Returns
+    (process, accessible application, X window id, editor)."""
+    process = start([program_path], cwd=cwd)
+    app = wait_for(lambda: application(process.pid), timeout=40)
+    check(app is not None, "the program shows up on the accessibility bus")
+    if app is None:
+        finish()
+    window_id = wait_for(lambda: xdotool("search", "--sync", "--limit", "1", "--name", title))
+    editor = wait_for(lambda: find(app, name="Post Editor"))
+    check(editor is not None and bool(window_id), "the main window and its post editor are there")
+    if editor is None:
+        finish()
+    return process, app, window_id, editor
