@@ -2,6 +2,7 @@
 #include "markup/previewpage.h"
 
 #include "foundation/wuxoerror.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,19 +12,6 @@
 #include <functional>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int errorNumberOf(const std::function<void()> &action)
 {
