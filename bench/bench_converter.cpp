@@ -35,10 +35,12 @@ QString tagDensePost(qsizetype length)
         "[img]http://www.example.com/shot.png[/img] shows the [b][i]main[/i] window[/b].\r\n",
         "[quote]It works [b]well[/b], [quote]really[/quote] well.[/quote]\r\n",
         "[code]int main()\r\n{\r\n    return 0;\r\n}[/code]\r\n",
-        "[list]\r\n[*]faster [b]start[/b]\r\n[*][i]fewer[/i] crashes\r\n[*][url=http://x.example]more[/url]"
+        "[list]\r\n[*]faster [b]start[/b]\r\n[*][i]fewer[/i] "
+        "crashes\r\n[*][url=http://x.example]more[/url]"
         "\r\n[/list]\r\n",
         "[LIST]\r\n[*]one\r\n[*]two [size=2]small[/size]\r\n[/LIST]\r\n",
-        "Thanks to [u]all[/u] of [i]you[/i] [b]for[/b] the [font=Arial][color=green]reports[/color][/font]!\r\n",
+        "Thanks to [u]all[/u] of [i]you[/i] [b]for[/b] the "
+        "[font=Arial][color=green]reports[/color][/font]!\r\n",
     };
     QString post;
     post.reserve(length + 200);
@@ -97,7 +99,8 @@ double toolMedianMs(const QString &post, int runs)
         QElapsedTimer timer;
         timer.start();
         tool.start(QStringLiteral(WUXO_BBCODE_TOOL), {file.fileName()});
-        if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit
+            || tool.exitCode() != 0)
             return -1;
         // The first run warms the disk cache; it is not counted.
         if (run > 0)
@@ -122,19 +125,23 @@ int main()
         const Measure largeTime = measure(large, runs);
         const double growth = largeTime.processorMs / smallTime.processorMs;
         const auto report = [](const char *name, const QString &post, const Measure &m) {
-            std::printf("%-6s post %8lld chars -> %8lld chars  median %7.2f ms (processor %7.2f ms)  "
-                        "%6.1f MB/s\n",
-                        name, static_cast<long long>(post.size()), static_cast<long long>(m.resultLength),
-                        m.wallMs, m.processorMs, double(post.size()) / 1e6 / (m.processorMs / 1000.0));
+            std::printf(
+                "%-6s post %8lld chars -> %8lld chars  median %7.2f ms (processor %7.2f ms)  "
+                "%6.1f MB/s\n",
+                name, static_cast<long long>(post.size()), static_cast<long long>(m.resultLength),
+                m.wallMs, m.processorMs, double(post.size()) / 1e6 / (m.processorMs / 1000.0));
         };
         report("100 KB", small, smallTime);
         report("1 MB", large, largeTime);
-        std::printf("growth 1 MB / 100 KB: %.2f (at most %.0f); 1 MB: at most %.0f ms of processor time\n",
-                    growth, limitGrowth, limitMs);
+        std::printf(
+            "growth 1 MB / 100 KB: %.2f (at most %.0f); 1 MB: at most %.0f ms of processor time\n",
+            growth, limitGrowth, limitMs);
         const double toolMs = toolMedianMs(large, runs);
-        std::printf("wuxo-bbcode on the 1 MB post, the whole process: median %.2f ms (at most %.0f ms)\n",
-                    toolMs, limitToolMs);
-        if (largeTime.processorMs > limitMs || growth > limitGrowth || toolMs < 0 || toolMs > limitToolMs) {
+        std::printf(
+            "wuxo-bbcode on the 1 MB post, the whole process: median %.2f ms (at most %.0f ms)\n",
+            toolMs, limitToolMs);
+        if (largeTime.processorMs > limitMs || growth > limitGrowth || toolMs < 0
+            || toolMs > limitToolMs) {
             std::printf("FAILED\n");
             return 1;
         }

@@ -9,9 +9,9 @@
 // edit, the decoration slices and reading the tags again). Target: 100 ms.
 // Offscreen unless QT_QPA_PLATFORM names another platform (xcb under Xvfb).
 #include "app/edithistory.h"
+#include "app/postrecovery.h"
 #include "app/ui/frmmain.h"
 #include "app/ui/postedit.h"
-#include "app/postrecovery.h"
 #include "app/ui/spellingcommands.h"
 #include "foundation/datafolder.h"
 #include "markup/taglayer.h"
@@ -37,8 +37,8 @@ constexpr int keys = 150;
 
 QString onePostOfOneMegabyte()
 {
-    const QString line = QStringLiteral(
-        "[B]Release notes[/B] for the new build: fixed teh crash when opening.");
+    const QString line
+        = QStringLiteral("[B]Release notes[/B] for the new build: fixed teh crash when opening.");
     QStringList lines;
     for (int i = 0; i < 15000; ++i)
         lines.append(line);
@@ -99,7 +99,8 @@ int main(int argc, char *argv[])
     while (spelling && !spelling->isChecking() && waiting.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     if (!spelling || !spelling->isChecking()) {
-        std::fprintf(stderr, "spelling is not on: is the en_US dictionary (hunspell-en-us) installed?\n");
+        std::fprintf(stderr,
+                     "spelling is not on: is the en_US dictionary (hunspell-en-us) installed?\n");
         return 2;
     }
     const QString post = onePostOfOneMegabyte();
@@ -213,7 +214,7 @@ int main(int argc, char *argv[])
                 replaceMs, longestTurnMs, replaceTargetMs, readingMs);
     const bool replacedInTime = std::max(replaceMs, longestTurnMs) <= replaceTargetMs;
     return ms <= targetMs && msWriting <= targetMs && longestStart <= writeBlockTargetMs
-                   && replacedInTime
-               ? 0
-               : 1;
+            && replacedInTime
+        ? 0
+        : 1;
 }

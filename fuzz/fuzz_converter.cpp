@@ -24,8 +24,7 @@ struct Outcome
     int error = 0;
 };
 
-template<typename Convert>
-Outcome outcomeOf(Convert convert)
+template<typename Convert> Outcome outcomeOf(Convert convert)
 {
     try {
         return {convert(), 0};
@@ -52,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     if (real.html && real.html->size() > lengthLimit)
         report("the HTML is longer than the limit", post);
     if (size <= longestCompared) {
-        const Outcome expected = outcomeOf([&] { return NaiveBBCodeConverter(lengthLimit).convert(post); });
+        const Outcome expected
+            = outcomeOf([&] { return NaiveBBCodeConverter(lengthLimit).convert(post); });
         if (real.html != expected.html || real.error != expected.error)
             report("the converter and the straightforward conversion differ", post);
     }

@@ -25,24 +25,25 @@
 
 namespace {
 
-const char samplePost[] =
-    "[B]Weekend meet-up: the harbour walk[/B]\r\n"
-    "\r\n"
-    "Hi all, we're meeting at the [I]old lighthouse[/I] on Saturday at 10:00. "
-    "Bring [COLOR=blue]good shoes[/COLOR] and a [U]camera[/U]!\r\n"
-    "\r\n"
-    "[QUOTE]Last time we saw seals on the north pier.[/QUOTE]\r\n"
-    "[LIST]\r\n"
-    "[*]Start: the lighthouse car park\r\n"
-    "[*]Lunch: [URL=http://www.example.org/cafe]the Quay Cafe[/URL]\r\n"
-    "[*]Back by 15:00\r\n"
-    "[/LIST]\r\n"
-    "See you there, [SIZE=7]Mara[/SIZE]";
+const char samplePost[]
+    = "[B]Weekend meet-up: the harbour walk[/B]\r\n"
+      "\r\n"
+      "Hi all, we're meeting at the [I]old lighthouse[/I] on Saturday at 10:00. "
+      "Bring [COLOR=blue]good shoes[/COLOR] and a [U]camera[/U]!\r\n"
+      "\r\n"
+      "[QUOTE]Last time we saw seals on the north pier.[/QUOTE]\r\n"
+      "[LIST]\r\n"
+      "[*]Start: the lighthouse car park\r\n"
+      "[*]Lunch: [URL=http://www.example.org/cafe]the Quay Cafe[/URL]\r\n"
+      "[*]Back by 15:00\r\n"
+      "[/LIST]\r\n"
+      "See you there, [SIZE=7]Mara[/SIZE]";
 
 // Tags as the editor shows them: converted, left as text and failing.
-const char tagsPost[] = "[b]Bold[/b] and [font=Courier]mono[/font], then [Url]http://a.example[/Url]\r\n"
-                        "[list][*]one[/list]\r\n"
-                        "[size=big]x[/size]";
+const char tagsPost[]
+    = "[b]Bold[/b] and [font=Courier]mono[/font], then [Url]http://a.example[/Url]\r\n"
+      "[list][*]one[/list]\r\n"
+      "[size=big]x[/size]";
 
 void settle(int milliseconds)
 {
@@ -83,24 +84,28 @@ bool shootBoxes(const QString &out, const QString &suffix)
                 ok = false;
                 return;
             }
-            ok &= box->grab().save(out + QStringLiteral("/box-%1-%2%3.png")
-                                             .arg(++number, 2, 10, QLatin1Char('0'))
-                                             .arg(name, suffix));
+            ok &= box->grab().save(out
+                                   + QStringLiteral("/box-%1-%2%3.png")
+                                         .arg(++number, 2, 10, QLatin1Char('0'))
+                                         .arg(name, suffix));
             box->close();
         });
     };
     WidgetPrompts prompts;
     const WuxoError error(ErrorNumber::FileNotFound);
     grabNext(QStringLiteral("error"));
-    prompts.messageBox(ErrorReport::message(error), ErrorReport::title(QStringLiteral("Main.Preview"), error),
+    prompts.messageBox(ErrorReport::message(error),
+                       ErrorReport::title(QStringLiteral("Main.Preview"), error),
                        MessageIcon::Critical, MessageButtons::Ok);
     grabNext(QStringLiteral("save-draft"));
-    prompts.messageBox(QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
-                       QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
+    prompts.messageBox(
+        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
+        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
     grabNext(QStringLiteral("already-running"));
-    prompts.messageBox(QStringLiteral("Wuxo is already running. Please close the other instance before "
-                                      "starting Wuxo again."),
-                       QStringLiteral("Wuxo Error"), MessageIcon::Exclamation, MessageButtons::Ok);
+    prompts.messageBox(
+        QStringLiteral("Wuxo is already running. Please close the other instance before "
+                       "starting Wuxo again."),
+        QStringLiteral("Wuxo Error"), MessageIcon::Exclamation, MessageButtons::Ok);
     grabNext(QStringLiteral("too-short"));
     prompts.messageBox(QStringLiteral("You must enter a message to post!"), QStringLiteral("Error"),
                        MessageIcon::Exclamation, MessageButtons::Ok);
@@ -111,8 +116,9 @@ bool shootBoxes(const QString &out, const QString &suffix)
     prompts.messageBox(QStringLiteral("Clear the current post?"), QStringLiteral("New Post"),
                        MessageIcon::None, MessageButtons::YesNoCancel);
     grabNext(QStringLiteral("recover-post"));
-    prompts.messageBox(QStringLiteral("Wuxo closed without saving the post you were writing. Recover it?"),
-                       QStringLiteral("Recover Post?"), MessageIcon::Question, MessageButtons::YesNo);
+    prompts.messageBox(
+        QStringLiteral("Wuxo closed without saving the post you were writing. Recover it?"),
+        QStringLiteral("Recover Post?"), MessageIcon::Question, MessageButtons::YesNo);
     grabNext(QStringLiteral("insert-url"));
     prompts.inputBox(QStringLiteral("Enter the URL for the link:"), QStringLiteral("Insert URL"),
                      QStringLiteral("http://"));
@@ -196,7 +202,8 @@ int main(int argc, char *argv[])
         news.Form_Load();
         const QStringList sample = {QStringLiteral("Harbour walk this Saturday"),
                                     QStringLiteral("http://www.coastnews.example/walks/harbour"),
-                                    QString(), QString(),
+                                    QString(),
+                                    QString(),
                                     QStringLiteral("Seals were seen on the north pier."),
                                     QStringLiteral("Who's coming along?")};
         for (int i = 0; i < news.fieldCount() && i < sample.size(); ++i)

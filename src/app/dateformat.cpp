@@ -33,14 +33,14 @@ enum class Part {
     LongTime,
     General,
     AmPmWritten, // AM/PM, am/pm, A/P, a/p: shows the designator as written
-    AmPmLocale, // AMPM: the locale's designator
+    AmPmLocale,  // AMPM: the locale's designator
 };
 
 struct Piece
 {
     Part part;
     QString text; // the literal text; for AmPmWritten the morning designator
-    QString pm; // for AmPmWritten the afternoon designator
+    QString pm;   // for AmPmWritten the afternoon designator
 };
 
 // Only ASCII letters are pattern letters; anything else must stay literal.

@@ -19,7 +19,8 @@ EditHistory::Difference EditHistory::difference(QStringView from, QStringView to
     const auto mismatch = std::mismatch(from.begin(), from.begin() + shorter, to.begin());
     const qsizetype prefix = mismatch.first - from.begin();
     qsizetype suffix = 0;
-    while (suffix < shorter - prefix && from[from.size() - 1 - suffix] == to[to.size() - 1 - suffix])
+    while (suffix < shorter - prefix
+           && from[from.size() - 1 - suffix] == to[to.size() - 1 - suffix])
         ++suffix;
     Difference d;
     d.empty = false;
@@ -44,7 +45,8 @@ void EditHistory::store(const QString &text, qsizetype length)
 {
     const QStringView next = QStringView(text).first(length);
     Difference below;
-    if (m_pos == newestSlot && m_newest.constData() == text.constData() && m_newestLength <= length) {
+    if (m_pos == newestSlot && m_newest.constData() == text.constData()
+        && m_newestLength <= length) {
         // The newest snapshot is a prefix of the same string: the difference is the added end.
         below.empty = false;
         below.position = m_newestLength;
@@ -75,8 +77,9 @@ void EditHistory::store(const QString &text, qsizetype length)
 QString EditHistory::shownText() const
 {
     if (m_pos == newestSlot) {
-        return m_newestLength == m_newest.size() ? m_newest
-                                                 : QStringView(m_newest).first(m_newestLength).toString();
+        return m_newestLength == m_newest.size()
+            ? m_newest
+            : QStringView(m_newest).first(m_newestLength).toString();
     }
     if (!m_shown)
         m_shown = textAt(m_pos);

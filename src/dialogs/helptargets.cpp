@@ -20,7 +20,8 @@ QString readMe()
 {
     const QString beside = DataFolder::programFolder() + QStringLiteral("/Read Me.html");
     // An installed program keeps its guide with the other documentation.
-    const QString installed = DataFolder::programFolder() + QStringLiteral("/../share/doc/wuxo/Read Me.html");
+    const QString installed
+        = DataFolder::programFolder() + QStringLiteral("/../share/doc/wuxo/Read Me.html");
     if (!FileExists(beside) && FileExists(installed))
         return QDir::cleanPath(installed);
     return beside;
@@ -38,9 +39,10 @@ QString supportEmail()
 
 QString update()
 {
-    return website() + QStringLiteral("/vercheck.php?app=Wuxo&ver=%1.%2")
-                           .arg(BuildInfo::versionMajor)
-                           .arg(BuildInfo::versionMinor);
+    return website()
+        + QStringLiteral("/vercheck.php?app=Wuxo&ver=%1.%2")
+              .arg(BuildInfo::versionMajor)
+              .arg(BuildInfo::versionMinor);
 }
 
 QString forums()
@@ -51,16 +53,16 @@ QString forums()
 QString emailMenu()
 {
     return QStringLiteral("mailto:") + supportEmail() + QStringLiteral("?subject=Wuxo v")
-           + versionText();
+        + versionText();
 }
 
 QString emailAbout()
 {
     return QStringLiteral("mailto:") + supportEmail()
-           + QStringLiteral("?subject=Wuxo%20v%1.%2%20(Build%20%3)")
-                 .arg(BuildInfo::versionMajor)
-                 .arg(BuildInfo::versionMinor)
-                 .arg(BuildInfo::versionRevision);
+        + QStringLiteral("?subject=Wuxo%20v%1.%2%20(Build%20%3)")
+              .arg(BuildInfo::versionMajor)
+              .arg(BuildInfo::versionMinor)
+              .arg(BuildInfo::versionRevision);
 }
 
 QString donate()

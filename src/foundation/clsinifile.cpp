@@ -123,7 +123,8 @@ QString clsIniFile::GetValue(const QString &ValueName, const QString &Default, b
                 if (inSection)
                     break; // only the first section of that name counts
                 inSection = sameName(parsed.name, m_section);
-            } else if (inSection && parsed.kind == Parsed::Key && sameName(parsed.name, ValueName)) {
+            } else if (inSection && parsed.kind == Parsed::Key
+                       && sameName(parsed.name, ValueName)) {
                 found = cut(parsed.value);
                 break;
             }

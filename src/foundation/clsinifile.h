@@ -39,8 +39,7 @@ public:
 
 private:
     enum class Change { Write, DeleteKey, DeleteSection };
-    void rewrite(Change change, const QString &section, const QString &key,
-                 const QString &value);
+    void rewrite(Change change, const QString &section, const QString &key, const QString &value);
 
     QString m_file;
     QString m_section;

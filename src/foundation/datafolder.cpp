@@ -79,8 +79,8 @@ bool createAndSeed(const QString &folder, const QString &source)
         // A copy of a locked file would be locked too: the user owns the new one.
         const QString target = folder + u'/' + name;
         if (QFile::copy(from, target))
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                              | QFile::ReadOther);
+            QFile::setPermissions(
+                target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     };
     const QString prefs = QStringLiteral("prefs.txt");
     if (!source.isEmpty() && QFileInfo(source + u'/' + prefs).isFile())

@@ -38,23 +38,23 @@ namespace ErrorReport {
 QString title(const QString &source, const WuxoError &error)
 {
     return programBaseName() + QStringLiteral(" Error ") + QString::number(error.number())
-           + QStringLiteral(" in ") + sourceOrUnknown(source);
+        + QStringLiteral(" in ") + sourceOrUnknown(source);
 }
 
 QString message(const WuxoError &error)
 {
     return QStringLiteral("The following error has occured:\r\n[ ") + error.description()
-           + QStringLiteral(" ]\rPlease report errors to ")
-           + QString::fromUtf8(BuildInfo::supportEmail) + QStringLiteral("\r\n");
+        + QStringLiteral(" ]\rPlease report errors to ")
+        + QString::fromUtf8(BuildInfo::supportEmail) + QStringLiteral("\r\n");
 }
 
 QString logLine(const QString &source, const WuxoError &error, const QDateTime &when)
 {
     const QLocale locale = QLocale::system();
     return locale.toString(when.date(), QLocale::ShortFormat) + u' ' + longTime(locale, when.time())
-           + QStringLiteral(" Error ") + QString::number(error.number()) + QStringLiteral(" in ")
-           + sourceOrUnknown(source) + QStringLiteral(" - ") + error.description()
-           + QStringLiteral("\r\n");
+        + QStringLiteral(" Error ") + QString::number(error.number()) + QStringLiteral(" in ")
+        + sourceOrUnknown(source) + QStringLiteral(" - ") + error.description()
+        + QStringLiteral("\r\n");
 }
 
 QString logFilePath()

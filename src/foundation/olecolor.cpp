@@ -86,7 +86,8 @@ QColor toQColor(qint32 value)
 
 qint32 fromRgb(int red, int green, int blue)
 {
-    return qint32((quint32(blue & 0xFF) << 16) | (quint32(green & 0xFF) << 8) | quint32(red & 0xFF));
+    return qint32((quint32(blue & 0xFF) << 16) | (quint32(green & 0xFF) << 8)
+                  | quint32(red & 0xFF));
 }
 
 QColor readableOn(const QColor &face)

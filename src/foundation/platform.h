@@ -23,10 +23,12 @@ public:
     virtual ~Prompts() = default;
     // Text and title are shown as given; line breaks may be CR LF, CR or LF.
     virtual MessageAnswer messageBox(const QString &text, const QString &title, MessageIcon icon,
-                                     MessageButtons buttons) = 0;
+                                     MessageButtons buttons)
+        = 0;
     // Returns the text the user accepted; Cancel (or closing the box) gives "".
     virtual QString inputBox(const QString &prompt, const QString &title,
-                             const QString &defaultText) = 0;
+                             const QString &defaultText)
+        = 0;
     // Opens at `initial` with the custom colours, which the picker may change.
     // Returns the confirmed colour, or nothing when the user cancelled.
     virtual std::optional<QColor> pickColor(const QColor &initial, QList<QColor> &customColors) = 0;
@@ -41,7 +43,8 @@ public:
     // `verb` is "" for the default action or "Open"; `workingFolder` is where a
     // relative target is looked up.
     virtual void open(const QString &target, const QString &verb, const QString &parameters,
-                      const QString &workingFolder) = 0;
+                      const QString &workingFolder)
+        = 0;
 };
 
 // Tells whether another instance of the program already runs for this user and

@@ -94,8 +94,10 @@ WindowSize readVisual(const clsIniFile &file)
     clsIniFile reader = file;
     reader.setSection(key(PrefKeys::visual));
     WindowSize size;
-    size.width = Conversions::toSingle(reader.GetValue(key(PrefKeys::mainWidth), QStringLiteral("9150")));
-    size.height = Conversions::toSingle(reader.GetValue(key(PrefKeys::mainHeight), QStringLiteral("5500")));
+    size.width
+        = Conversions::toSingle(reader.GetValue(key(PrefKeys::mainWidth), QStringLiteral("9150")));
+    size.height
+        = Conversions::toSingle(reader.GetValue(key(PrefKeys::mainHeight), QStringLiteral("5500")));
     return size;
 }
 

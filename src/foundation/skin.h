@@ -17,9 +17,9 @@ inline constexpr char foreColor[] = "ForeColor";
 inline constexpr char borderColor[] = "BorderColor";
 
 // The role names, in the order a tag is compared with them.
-inline constexpr const char *roles[] = {"SkinBackgroundB", "SkinBackgroundF", "SkinHeader",
-                                        "SkinHeaderF",     "SkinTextArea",    "SkinButton",
-                                        "SkinButtonB",     "SkinOutline"};
+inline constexpr const char *roles[]
+    = {"SkinBackgroundB", "SkinBackgroundF", "SkinHeader",  "SkinHeaderF",
+       "SkinTextArea",    "SkinButton",      "SkinButtonB", "SkinOutline"};
 
 // Every object below `window`, at every depth, in creation order.
 QList<QObject *> controlsOf(QObject *window);

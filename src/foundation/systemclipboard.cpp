@@ -9,7 +9,7 @@ namespace {
 
 // Where browsers say which page a copy came from.
 constexpr const char *sourceUrlFormats[] = {
-    "text/x-moz-url-priv", // Firefox
+    "text/x-moz-url-priv",   // Firefox
     "chromium/x-source-url", // Chromium and the browsers built on it
 };
 constexpr const char *windowsHtmlFormat = "application/x-qt-windows-mime;value=\"HTML Format\"";

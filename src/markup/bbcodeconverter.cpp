@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr std::array<QStringView, 12> tagNames = {u"font", u"size",  u"color", u"url",
-                                                  u"email", u"img",  u"quote", u"code",
-                                                  u"list",  u"b",    u"i",     u"u"};
+constexpr std::array<QStringView, 12> tagNames
+    = {u"font",  u"size", u"color", u"url", u"email", u"img",
+       u"quote", u"code", u"list",  u"b",   u"i",     u"u"};
 
 constexpr QStringView spanClosing = u"</span>";
 
@@ -33,18 +33,15 @@ constexpr qsizetype keptBufferCapacity = qsizetype(4) * 1024 * 1024;
 class LengthBudget
 {
 public:
-    LengthBudget(qsizetype length, qsizetype limit)
-        : m_length(length),
-          m_limit(limit)
-    {
-    }
+    LengthBudget(qsizetype length, qsizetype limit) : m_length(length), m_limit(limit) { }
     void reset(qsizetype length) { m_length = length; }
     void grow(qsizetype delta)
     {
         m_length += delta;
         if (m_length > m_limit)
             fail(ErrorNumber::OutOfMemory,
-                 QStringLiteral("the converted post would be longer than %1 characters").arg(m_limit));
+                 QStringLiteral("the converted post would be longer than %1 characters")
+                     .arg(m_limit));
     }
 
 private:
@@ -55,7 +52,8 @@ private:
 QString shortened(QStringView value)
 {
     constexpr qsizetype shown = 40;
-    return value.size() <= shown ? value.toString() : value.left(shown).toString() + QStringLiteral("...");
+    return value.size() <= shown ? value.toString()
+                                 : value.left(shown).toString() + QStringLiteral("...");
 }
 
 // Where the characters of the text a pass reads come from, and where the
@@ -128,11 +126,14 @@ int sizeInPoints(QStringView value)
         size = Conversions::toInteger(value.toString());
     } catch (const WuxoError &error) {
         if (error.number() == ErrorNumber::TypeMismatch)
-            fail(error.number(), QStringLiteral("the [size] value \"%1\" is not a number").arg(shortened(value)));
-        fail(error.number(), QStringLiteral("the [size] value \"%1\" is out of range").arg(shortened(value)));
+            fail(error.number(),
+                 QStringLiteral("the [size] value \"%1\" is not a number").arg(shortened(value)));
+        fail(error.number(),
+             QStringLiteral("the [size] value \"%1\" is out of range").arg(shortened(value)));
     }
     if (size > 32760)
-        fail(ErrorNumber::Overflow, QStringLiteral("the [size] value \"%1\" is out of range").arg(shortened(value)));
+        fail(ErrorNumber::Overflow,
+             QStringLiteral("the [size] value \"%1\" is out of range").arg(shortened(value)));
     return std::min(size + 7, 30);
 }
 
@@ -143,12 +144,10 @@ class ValueTags
 {
 public:
     ValueTags(QStringView text, LengthBudget &budget, const Origins &origins)
-        : m_text(text),
-          m_budget(budget),
-          m_origins(origins),
-          m_edits(text)
+        : m_text(text), m_budget(budget), m_origins(origins), m_edits(text)
     {
-        auto found = TagScan::find(text, {u"[font=", u"[/font]", u"[size=", u"[/size]", u"[color=", u"[/color]"});
+        auto found = TagScan::find(
+            text, {u"[font=", u"[/font]", u"[size=", u"[/size]", u"[color=", u"[/color]"});
         for (size_t name = 0; name < 3; ++name) {
             m_openings[name] = std::move(found[2 * name]);
             m_closings[name] = PositionQueue(std::move(found[2 * name + 1]));
@@ -183,7 +182,8 @@ private:
         const QStringView spanOpening = index == 0 ? QStringView(u"<span style='font-family:")
                                                    : QStringView(u"<span style='color:");
         PositionQueue &closings = m_closings[index];
-        const int openingChannel = isSize ? m_edits.addChannel() : m_edits.addChannel(tagLength, spanOpening);
+        const int openingChannel
+            = isSize ? m_edits.addChannel() : m_edits.addChannel(tagLength, spanOpening);
         const int bracketChannel = m_edits.addChannel(1, u"'>");
         const int closingChannel = m_edits.addChannel(closingLength, spanClosing);
         qsizetype searchFrom = 0;
@@ -205,8 +205,10 @@ private:
                 // The value is read as written: where a tag in it was converted
                 // already, it is no number either way.
                 m_origins.blame(opening);
-                const QString span = QStringLiteral("<span style='font-size:%1pt;line-height:100%'>")
-                                         .arg(sizeInPoints(QStringView(m_text).mid(valueStart, valueEnd - valueStart)));
+                const QString span
+                    = QStringLiteral("<span style='font-size:%1pt;line-height:100%'>")
+                          .arg(sizeInPoints(
+                              QStringView(m_text).mid(valueStart, valueEnd - valueStart)));
                 m_edits.replaceWithOwned(openingChannel, opening, valueEnd + 1 - opening, span);
                 delta += span.size() - (valueEnd + 1 - opening);
                 searchFrom = valueEnd + 1;
@@ -264,13 +266,11 @@ class BlockTags
 {
 public:
     BlockTags(QStringView text, LengthBudget &budget, const Origins &origins)
-        : m_text(text),
-          m_budget(budget),
-          m_origins(origins),
-          m_edits(text),
-          m_found(TagScan::find(text, {u"[img]", u"[/img]", u"[quote]", u"[/quote]", u"[code]",
-                                       u"[/code]", u"[b]", u"[/b]", u"[i]", u"[/i]", u"[u]", u"[/u]",
-                                       u"[list]", u"[/list]", u"[*]"}))
+        : m_text(text), m_budget(budget), m_origins(origins), m_edits(text),
+          m_found(TagScan::find(text,
+                                {u"[img]", u"[/img]", u"[quote]", u"[/quote]", u"[code]",
+                                 u"[/code]", u"[b]", u"[/b]", u"[i]", u"[/i]", u"[u]", u"[/u]",
+                                 u"[list]", u"[/list]", u"[*]"}))
     {
     }
 
@@ -283,19 +283,23 @@ public:
     // Returns false, leaving out as it was, when there is nothing to convert.
     bool run(QString &out)
     {
-        convertPairs(0, 3,
-                     {{{u"img", u"<img src='", u"' border='0' alt='user posted image' />"},
-                       {u"quote", u"<!--QuoteBegin--></div><table border='0' align='center' width='95%' "
-                        u"cellpadding='3' cellspacing='1'><tr><td><b>QUOTE</b> </td></tr><tr><td "
-                        u"id='QUOTE'><!--QuoteEBegin-->",
-                        u"<!--QuoteEnd--></td></tr></table><div class='postcolor'><!--QuoteEEnd-->"},
-                       {u"code", u"<!--c1--></div><table border='0' align='center' width='95%' "
-                        u"cellpadding='3' cellspacing='1'><tr><td><b>CODE</b> </td></tr><tr><td "
-                        u"id='CODE'><!--ec1-->",
-                        u"<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->"}}});
+        convertPairs(
+            0, 3,
+            {{{u"img", u"<img src='", u"' border='0' alt='user posted image' />"},
+              {u"quote",
+               u"<!--QuoteBegin--></div><table border='0' align='center' width='95%' "
+               u"cellpadding='3' cellspacing='1'><tr><td><b>QUOTE</b> </td></tr><tr><td "
+               u"id='QUOTE'><!--QuoteEBegin-->",
+               u"<!--QuoteEnd--></td></tr></table><div class='postcolor'><!--QuoteEEnd-->"},
+              {u"code",
+               u"<!--c1--></div><table border='0' align='center' width='95%' "
+               u"cellpadding='3' cellspacing='1'><tr><td><b>CODE</b> </td></tr><tr><td "
+               u"id='CODE'><!--ec1-->",
+               u"<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->"}}});
         PositionQueue lineBreaks(TagScan::findLineBreaks(m_text));
         convertLists(lineBreaks);
-        convertPairs(3, 3, {{{u"b", u"<b>", u"</b>"}, {u"i", u"<i>", u"</i>"}, {u"u", u"<u>", u"</u>"}}});
+        convertPairs(3, 3,
+                     {{{u"b", u"<b>", u"</b>"}, {u"i", u"<i>", u"</i>"}, {u"u", u"<u>", u"</u>"}}});
         std::vector<qsizetype> breaks = lineBreaks.remaining();
         m_budget.grow(4 * qsizetype(breaks.size()));
         m_edits.replaceAll(m_edits.addChannel(2, u"<br />"), std::move(breaks));
@@ -315,7 +319,8 @@ private:
             PositionQueue closings(std::move(m_found[2 * name + 1]));
             const TagPair &pair = html[name - first];
             const qsizetype tagLength = pair.name.size() + 2;
-            const qsizetype delta = pair.openingHtml.size() + pair.closingHtml.size() - 2 * tagLength - 1;
+            const qsizetype delta
+                = pair.openingHtml.size() + pair.closingHtml.size() - 2 * tagLength - 1;
             const int openingChannel = m_edits.addChannel(tagLength, pair.openingHtml);
             const int closingChannel = m_edits.addChannel(tagLength + 1, pair.closingHtml);
             for (const qsizetype opening : openings) {
@@ -360,7 +365,8 @@ private:
                 if (lineBreak < 0 || lineBreak > closing) {
                     m_origins.blame(item);
                     fail(ErrorNumber::InvalidArgument,
-                         QStringLiteral("a list item [*] without a line break after it in its list"));
+                         QStringLiteral(
+                             "a list item [*] without a line break after it in its list"));
                 }
                 lineBreaks.remove(lineBreak);
                 m_edits.replace(itemChannel, item);

@@ -8,7 +8,7 @@
 // Empty strings mean "no such tag".
 struct InlineFormat
 {
-    QString url; // address of a web link ([URL=...])
+    QString url;   // address of a web link ([URL=...])
     QString email; // address of a mail link ([EMAIL=...])
     QString font;
     QString size;
@@ -79,8 +79,8 @@ private:
     QString m_out;
     QString m_text; // written text not yet guarded
     QList<BBCodeContainer> m_containers;
-    QList<Tag> m_open; // inline tags open on the current line block
-    QList<Tag> m_wanted; // tags the next visible text needs
+    QList<Tag> m_open;       // inline tags open on the current line block
+    QList<Tag> m_wanted;     // tags the next visible text needs
     bool m_lineOpen = false; // the last line of m_out has something on it
     bool m_blockHasContent = false;
     int m_pendingBreaks = 0;

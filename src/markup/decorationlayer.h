@@ -10,9 +10,9 @@
 // What a decoration shows. The editor turns each kind into a colour or an
 // underline derived from its own palette, so a layer never picks a colour.
 enum class DecorationKind {
-    TagName, // a tag the preview converts, in the tag colour
-    TagValue, // the value of such a tag, in the value colour
-    Warning, // a warning-coloured wave, with the message as tooltip
+    TagName,     // a tag the preview converts, in the tag colour
+    TagValue,    // the value of such a tag, in the value colour
+    Warning,     // a warning-coloured wave, with the message as tooltip
     Misspelling, // the style's spell-check underline
 };
 
@@ -31,9 +31,9 @@ struct Decoration
 // One line of the post as a layer sees it.
 struct DecorationLine
 {
-    int number = 0; // from 0
+    int number = 0;      // from 0
     qsizetype start = 0; // where it starts in the post; a line break counts two characters
-    QStringView text; // without its line break
+    QStringView text;    // without its line break
 };
 
 // An edit of the post: lines firstLine..lastLine (numbered as they are now)

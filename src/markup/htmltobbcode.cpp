@@ -206,7 +206,7 @@ private:
     {
         QString url;
         QString email;
-        QString shown; // the address as the link's text would show it
+        QString shown;   // the address as the link's text would show it
         QString written; // the address as the page wrote it
     };
 

@@ -38,11 +38,9 @@ QString tagText(QStringView before, LinkPass::Kind kind, QStringView after)
 } // namespace
 
 LinkPass::LinkPass(QStringView text, Kind kind, qsizetype lengthLimit)
-    : m_source(text),
-      m_kind(kind),
-      m_nameLength(nameOf(kind).size()),
-      m_limit(lengthLimit),
-      m_addressOpening(kind == Kind::Web ? QStringView(u"<a href='") : QStringView(u"<a href='mailto:")),
+    : m_source(text), m_kind(kind), m_nameLength(nameOf(kind).size()), m_limit(lengthLimit),
+      m_addressOpening(kind == Kind::Web ? QStringView(u"<a href='")
+                                         : QStringView(u"<a href='mailto:")),
       m_labelOpening(kind == Kind::Web ? QStringView(u"' target='_blank'>") : QStringView(u"'>")),
       m_length(text.size())
 {
@@ -68,8 +66,8 @@ void LinkPass::grow(qsizetype delta)
                             .arg(m_limit));
 }
 
-void LinkPass::traceOrigins(const std::vector<qsizetype> *origin, std::vector<qsizetype> *resultOrigin,
-                            qsizetype *failedAt)
+void LinkPass::traceOrigins(const std::vector<qsizetype> *origin,
+                            std::vector<qsizetype> *resultOrigin, qsizetype *failedAt)
 {
     m_origin = origin;
     m_outOrigin = resultOrigin;
@@ -173,9 +171,8 @@ bool LinkPass::run(QString &out)
         if (closing < 0)
             break; // no tag after this one can find a closing tag either
         const QChar afterName = inFront ? m_front.at(m_frontRead + m_nameLength + 1)
-            : m_read + m_nameLength + 1 < m_source.size()
-            ? m_source.at(m_read + m_nameLength + 1)
-            : QChar();
+            : m_read + m_nameLength + 1 < m_source.size() ? m_source.at(m_read + m_nameLength + 1)
+                                                          : QChar();
         if (afterName == u'=')
             convertWithAddress(inFront, closing);
         else

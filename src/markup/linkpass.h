@@ -35,8 +35,10 @@ public:
 
 private:
     // Origins go to toOrigin when origins are followed, and it is not null.
-    void appendSource(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from, qsizetype until) const;
-    void appendFront(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from, qsizetype until) const;
+    void appendSource(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
+                      qsizetype until) const;
+    void appendFront(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
+                     qsizetype until) const;
     void appendWritten(QStringView text);
     void blame(bool inFront) const;
     void convertWithAddress(bool inFront, qsizetype closing);

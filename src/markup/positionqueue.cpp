@@ -3,8 +3,7 @@
 #include <algorithm>
 
 PositionQueue::PositionQueue(std::vector<qsizetype> positions)
-    : m_positions(std::move(positions)),
-      m_next(m_positions.size() + 1)
+    : m_positions(std::move(positions)), m_next(m_positions.size() + 1)
 {
     for (size_t i = 0; i < m_next.size(); ++i)
         m_next[i] = qsizetype(i);

@@ -19,13 +19,13 @@ public:
     struct Tag
     {
         qsizetype start = 0;
-        qsizetype length = 0; // the whole tag, value and "]" included when there is one
-        qsizetype headLength = 0; // "[url=" of "[url=http://x]", or the whole "[b]"
+        qsizetype length = 0;      // the whole tag, value and "]" included when there is one
+        qsizetype headLength = 0;  // "[url=" of "[url=http://x]", or the whole "[b]"
         qsizetype valueStart = -1; // -1: no value
         qsizetype valueLength = 0;
         Verdict verdict = Verdict::Converted;
         int errorNumber = 0; // for Fails
-        QString message; // for LeftAsText and Fails: what happens, how to write it instead
+        QString message;     // for LeftAsText and Fails: what happens, how to write it instead
 
         friend bool operator==(const Tag &, const Tag &) = default;
     };

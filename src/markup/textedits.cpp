@@ -4,8 +4,7 @@
 #include <cstring>
 #include <utility>
 
-TextEdits::TextEdits(QStringView source)
-    : m_source(source)
+TextEdits::TextEdits(QStringView source) : m_source(source)
 {
     m_channels.reserve(24);
 }
@@ -47,7 +46,8 @@ void TextEdits::replace(int channel, qsizetype position, qsizetype length, QStri
     ++m_count;
 }
 
-void TextEdits::replaceWithOwned(int channel, qsizetype position, qsizetype length, const QString &text)
+void TextEdits::replaceWithOwned(int channel, qsizetype position, qsizetype length,
+                                 const QString &text)
 {
     m_owned.push_back(text);
     replace(channel, position, length, m_owned.back());
@@ -93,7 +93,9 @@ void TextEdits::merge(QString &result, const std::vector<qsizetype> *origin,
         if (!channel.positions.empty() || !channel.edits.empty())
             heads.emplace_back(positionAt(c, 0), c);
     }
-    const auto later = [](const auto &a, const auto &b) { return a.first > b.first; };
+    const auto later = [](const auto &a, const auto &b) {
+        return a.first > b.first;
+    };
     std::make_heap(heads.begin(), heads.end(), later);
 
     result.resize(m_source.size() + m_growth);

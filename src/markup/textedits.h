@@ -35,10 +35,12 @@ public:
     // The same, and writes for each character of the result the entry of
     // `origin` (one per source character) it was copied from, or -1 for text
     // an edit wrote.
-    void apply(QString &result, const std::vector<qsizetype> &origin, std::vector<qsizetype> &resultOrigin);
+    void apply(QString &result, const std::vector<qsizetype> &origin,
+               std::vector<qsizetype> &resultOrigin);
 
 private:
-    void merge(QString &result, const std::vector<qsizetype> *origin, std::vector<qsizetype> *resultOrigin);
+    void merge(QString &result, const std::vector<qsizetype> *origin,
+               std::vector<qsizetype> *resultOrigin);
 
     struct Edit
     {

@@ -12,18 +12,18 @@ class AutoRun
 {
 public:
     enum class Action {
-        Pass, // AutoKind 0: one tick passes the field
+        Pass,          // AutoKind 0: one tick passes the field
         TakeClipboard, // AutoKind 1: waits for copied text
-        AskInput, // AutoKind 2: asks in an input prompt
-        Wait // any other AutoKind: the run stays here until cancelled
+        AskInput,      // AutoKind 2: asks in an input prompt
+        Wait           // any other AutoKind: the run stays here until cancelled
     };
 
     AutoRun() = default;
     explicit AutoRun(const QList<FieldDefinition> &definitions);
 
     int fieldCount() const { return int(m_autoKinds.size()); } // n
-    int autoCount() const { return m_autoCount; } // fields not passed over
-    int step() const { return m_step; } // the field the next tick is at
+    int autoCount() const { return m_autoCount; }              // fields not passed over
+    int step() const { return m_step; }                        // the field the next tick is at
     bool isFinished() const { return m_step >= fieldCount(); }
 
     // 1 + the fields before the step that the run does not pass over.

@@ -21,8 +21,8 @@ void CopyWatch::changed(const QString &text, qint64 nowMs)
         m_isCopy = false;
         return;
     }
-    const bool putBack
-        = m_putBackPossible && m_clearedTexts.contains(text) && nowMs - m_clearedAt <= putBackWindowMs;
+    const bool putBack = m_putBackPossible && m_clearedTexts.contains(text)
+        && nowMs - m_clearedAt <= putBackWindowMs;
     // Only the first text after a clear can be the manager's: a later one is the user's.
     m_putBackPossible = false;
     m_isCopy = !putBack;

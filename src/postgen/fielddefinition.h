@@ -12,9 +12,9 @@ struct FieldDefinition
     QString Caption;
     bool MultiLine = false;
     bool UrlPrefix = false;
-    qint16 AutoKind = 0; // 0 passed over, 1 from the clipboard, 2 asked for
+    qint16 AutoKind = 0;   // 0 passed over, 1 from the clipboard, 2 asked for
     qint16 DeriveKind = 0; // 0 none, 1 site name, 2 site address
-    QString Source; // 1-based field number derived from, 0 none; kept as written
+    QString Source;        // 1-based field number derived from, 0 none; kept as written
 
     // Source as a number; throws WuxoError 13 (not a number) or 6 (overflow).
     double sourceNumber() const;

@@ -30,7 +30,7 @@ struct NewsLayout
     QList<int> labelTops;
     QList<int> labelLefts;
     QList<int> labelWidths; // a caption too wide for the window is cut to the column
-    int labelColumn = 0; // the widest label
+    int labelColumn = 0;    // the widest label
     int fieldLeft = 0;
     int fieldWidth = 0;
     int okTop = 0;

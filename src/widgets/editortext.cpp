@@ -7,10 +7,7 @@
 
 #include <algorithm>
 
-EditorText::EditorText(QPlainTextEdit *editor)
-    : m_editor(editor)
-{
-}
+EditorText::EditorText(QPlainTextEdit *editor) : m_editor(editor) { }
 
 QString EditorText::toModelText(const QString &editorText)
 {
@@ -114,7 +111,7 @@ int EditorText::selLength() const
 {
     const QTextCursor cursor = m_editor->textCursor();
     return toModel(m_editor->document(), cursor.selectionEnd())
-           - toModel(m_editor->document(), cursor.selectionStart());
+        - toModel(m_editor->document(), cursor.selectionStart());
 }
 
 QString EditorText::selectedText() const

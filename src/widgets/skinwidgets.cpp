@@ -31,10 +31,7 @@ QColor paintColor(qint32 value)
 
 } // namespace
 
-SkinPanel::SkinPanel(QWidget *parent)
-    : QWidget(parent)
-{
-}
+SkinPanel::SkinPanel(QWidget *parent) : QWidget(parent) { }
 
 void SkinPanel::setBackColor(qint32 value)
 {
@@ -62,8 +59,7 @@ void SkinPanel::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), paintColor(m_back));
 }
 
-SkinShape::SkinShape(QWidget *parent)
-    : QWidget(parent)
+SkinShape::SkinShape(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -97,8 +93,7 @@ void SkinShape::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-SkinLine::SkinLine(QWidget *parent)
-    : QWidget(parent)
+SkinLine::SkinLine(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -123,8 +118,7 @@ void SkinLine::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-SkinLabel::SkinLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+SkinLabel::SkinLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     refresh();
 }
@@ -161,8 +155,7 @@ void SkinLabel::changeEvent(QEvent *event)
     QLabel::changeEvent(event);
 }
 
-SkinButton::SkinButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
+SkinButton::SkinButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
 {
     refresh();
     setFocusPolicy(Qt::TabFocus);
@@ -197,8 +190,7 @@ void SkinButton::changeEvent(QEvent *event)
     QPushButton::changeEvent(event);
 }
 
-SkinTextBox::SkinTextBox(QWidget *parent)
-    : QPlainTextEdit(parent)
+SkinTextBox::SkinTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     refresh();
 }

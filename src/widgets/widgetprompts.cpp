@@ -23,8 +23,8 @@ QWidget *owner()
 
 } // namespace
 
-MessageAnswer WidgetPrompts::messageBox(const QString &text, const QString &title,
-                                        MessageIcon icon, MessageButtons buttons)
+MessageAnswer WidgetPrompts::messageBox(const QString &text, const QString &title, MessageIcon icon,
+                                        MessageButtons buttons)
 {
     QMessageBox box(owner());
     box.setWindowTitle(title);

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 class TestClsIniFile : public QObject
 {
     Q_OBJECT
@@ -50,22 +49,70 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fail");
 
         const QByteArray visual("[Visual]\r\nMainWidth=8000\r\n");
-        QTest::newRow("stored value") << visual << "Visual" << "MainWidth" << "9150" << "8000" << false;
-        QTest::newRow("missing key, default given") << visual << "Visual" << "MainHeight" << "5500" << "5500" << false;
-        QTest::newRow("missing key, empty default") << visual << "Branding" << "Name" << "" << "" << true;
+        QTest::newRow("stored value") << visual << "Visual"
+                                      << "MainWidth"
+                                      << "9150"
+                                      << "8000" << false;
+        QTest::newRow("missing key, default given") << visual << "Visual"
+                                                    << "MainHeight"
+                                                    << "5500"
+                                                    << "5500" << false;
+        QTest::newRow("missing key, empty default") << visual << "Branding"
+                                                    << "Name"
+                                                    << ""
+                                                    << "" << true;
         QTest::newRow("empty value gives the default with Fail")
-            << QByteArray("[Preferences]\r\nCopyMinimize=\r\n") << "Preferences" << "CopyMinimize" << "1" << "1" << true;
-        QTest::newRow("names ignore letter case") << visual << "VISUAL" << "mainwidth" << "" << "8000" << false;
-        QTest::newRow("blanks around key and value") << QByteArray("[A]\r\n  Key  =  some value  \r\n") << "A" << "Key" << "" << "some value" << false;
-        QTest::newRow("quoted value") << QByteArray("[A]\r\nKey=\"quoted\"\r\n") << "A" << "Key" << "" << "quoted" << false;
-        QTest::newRow("lone LF line ends") << QByteArray("[A]\nX=1\nKey=lf\n") << "A" << "Key" << "" << "lf" << false;
-        QTest::newRow("lone CR line ends") << QByteArray("[A]\rX=1\rKey=cr\r") << "A" << "Key" << "" << "cr" << false;
-        QTest::newRow("key outside any section is not found") << QByteArray("Key=1\r\n[A]\r\n") << "A" << "Key" << "d" << "d" << false;
-        QTest::newRow("first of duplicate keys") << QByteArray("[A]\r\nKey=1\r\nKey=2\r\n") << "A" << "Key" << "" << "1" << false;
-        QTest::newRow("first of duplicate sections") << QByteArray("[A]\r\nKey=1\r\n[A]\r\nKey=2\r\n") << "A" << "Key" << "" << "1" << false;
-        QTest::newRow("key of another section") << QByteArray("[A]\r\n[B]\r\nKey=2\r\n") << "A" << "Key" << "d" << "d" << false;
-        QTest::newRow("Windows-1252 value") << QByteArray("[A]\r\nName=Caf\xe9\r\n") << "A" << "Name" << "" << QString::fromUtf8("Caf\xc3\xa9") << false;
-        QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[\x01=\x02\r\n\x80\x81", 10) << "A" << "Key" << "d" << "d" << false;
+            << QByteArray("[Preferences]\r\nCopyMinimize=\r\n") << "Preferences"
+            << "CopyMinimize"
+            << "1"
+            << "1" << true;
+        QTest::newRow("names ignore letter case") << visual << "VISUAL"
+                                                  << "mainwidth"
+                                                  << ""
+                                                  << "8000" << false;
+        QTest::newRow("blanks around key and value")
+            << QByteArray("[A]\r\n  Key  =  some value  \r\n") << "A"
+            << "Key"
+            << ""
+            << "some value" << false;
+        QTest::newRow("quoted value") << QByteArray("[A]\r\nKey=\"quoted\"\r\n") << "A"
+                                      << "Key"
+                                      << ""
+                                      << "quoted" << false;
+        QTest::newRow("lone LF line ends") << QByteArray("[A]\nX=1\nKey=lf\n") << "A"
+                                           << "Key"
+                                           << ""
+                                           << "lf" << false;
+        QTest::newRow("lone CR line ends") << QByteArray("[A]\rX=1\rKey=cr\r") << "A"
+                                           << "Key"
+                                           << ""
+                                           << "cr" << false;
+        QTest::newRow("key outside any section is not found")
+            << QByteArray("Key=1\r\n[A]\r\n") << "A"
+            << "Key"
+            << "d"
+            << "d" << false;
+        QTest::newRow("first of duplicate keys") << QByteArray("[A]\r\nKey=1\r\nKey=2\r\n") << "A"
+                                                 << "Key"
+                                                 << ""
+                                                 << "1" << false;
+        QTest::newRow("first of duplicate sections")
+            << QByteArray("[A]\r\nKey=1\r\n[A]\r\nKey=2\r\n") << "A"
+            << "Key"
+            << ""
+            << "1" << false;
+        QTest::newRow("key of another section") << QByteArray("[A]\r\n[B]\r\nKey=2\r\n") << "A"
+                                                << "Key"
+                                                << "d"
+                                                << "d" << false;
+        QTest::newRow("Windows-1252 value") << QByteArray("[A]\r\nName=Caf\xe9\r\n") << "A"
+                                            << "Name"
+                                            << "" << QString::fromUtf8("Caf\xc3\xa9") << false;
+        QTest::newRow("binary garbage")
+            << QByteArray("\x00\xff\xfe[\x01=\x02\r\n\x80\x81", 10) << "A"
+            << "Key"
+            << "d"
+            << "d" << false;
     }
 
     void reads()
@@ -85,7 +132,8 @@ private Q_SLOTS:
     void missingFileGivesTheDefault()
     {
         bool failed = true;
-        QCOMPARE(open(QStringLiteral("Visual")).GetValue(QStringLiteral("MainWidth"), QStringLiteral("9150"), failed),
+        QCOMPARE(open(QStringLiteral("Visual"))
+                     .GetValue(QStringLiteral("MainWidth"), QStringLiteral("9150"), failed),
                  QStringLiteral("9150"));
         QVERIFY(!failed);
     }
@@ -106,7 +154,8 @@ private Q_SLOTS:
         ini.setFile(m_path);
         QCOMPARE(ini.Section(), QString());
         writeFile("[Visual]\r\nMainWidth=1\r\n");
-        QCOMPARE(ini.GetValue(QStringLiteral("MainWidth"), QStringLiteral("9150")), QStringLiteral("9150"));
+        QCOMPARE(ini.GetValue(QStringLiteral("MainWidth"), QStringLiteral("9150")),
+                 QStringLiteral("9150"));
     }
 
     void writes_data()
@@ -117,25 +166,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
 
-        QTest::newRow("creates a missing file") << QByteArray() << "Visual" << "MainWidth" << "9150"
-                                                << QByteArray("[Visual]\r\nMainWidth=9150\r\n");
+        QTest::newRow("creates a missing file")
+            << QByteArray() << "Visual"
+            << "MainWidth"
+            << "9150" << QByteArray("[Visual]\r\nMainWidth=9150\r\n");
         QTest::newRow("replaces the key where it stands")
-            << QByteArray("[A]\r\nKey=1\r\nOther=2\r\n") << "a" << "KEY" << "3"
-            << QByteArray("[A]\r\nKEY=3\r\nOther=2\r\n");
+            << QByteArray("[A]\r\nKey=1\r\nOther=2\r\n") << "a"
+            << "KEY"
+            << "3" << QByteArray("[A]\r\nKEY=3\r\nOther=2\r\n");
         QTest::newRow("adds a key as the last line of its section")
-            << QByteArray("[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n") << "A" << "Key" << "v"
-            << QByteArray("[A]\r\nX=1\r\nKey=v\r\n\r\n[B]\r\nY=2\r\n");
+            << QByteArray("[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n") << "A"
+            << "Key"
+            << "v" << QByteArray("[A]\r\nX=1\r\nKey=v\r\n\r\n[B]\r\nY=2\r\n");
         QTest::newRow("adds a missing section at the end")
-            << QByteArray("[A]\r\nX=1\r\n") << "Visual" << "MainHeight" << "5500"
-            << QByteArray("[A]\r\nX=1\r\n[Visual]\r\nMainHeight=5500\r\n");
+            << QByteArray("[A]\r\nX=1\r\n") << "Visual"
+            << "MainHeight"
+            << "5500" << QByteArray("[A]\r\nX=1\r\n[Visual]\r\nMainHeight=5500\r\n");
         QTest::newRow("ends an unterminated last line first")
-            << QByteArray("[A]\r\nX=1") << "A" << "Key" << "v" << QByteArray("[A]\r\nX=1\r\nKey=v\r\n");
+            << QByteArray("[A]\r\nX=1") << "A"
+            << "Key"
+            << "v" << QByteArray("[A]\r\nX=1\r\nKey=v\r\n");
         QTest::newRow("keeps other lines byte for byte")
-            << QByteArray("; comment\n[A]\rX = 1 \r\n\xff\xfe junk\r\nKey=old\n[B]\nY=2") << "A" << "Key" << "new"
-            << QByteArray("; comment\n[A]\rX = 1 \r\n\xff\xfe junk\r\nKey=new\n[B]\nY=2");
+            << QByteArray("; comment\n[A]\rX = 1 \r\n\xff\xfe junk\r\nKey=old\n[B]\nY=2") << "A"
+            << "Key"
+            << "new" << QByteArray("; comment\n[A]\rX = 1 \r\n\xff\xfe junk\r\nKey=new\n[B]\nY=2");
         QTest::newRow("writes into the first of duplicate sections")
-            << QByteArray("[A]\r\nKey=1\r\n[A]\r\nKey=2\r\n") << "A" << "Key" << "9"
-            << QByteArray("[A]\r\nKey=9\r\n[A]\r\nKey=2\r\n");
+            << QByteArray("[A]\r\nKey=1\r\n[A]\r\nKey=2\r\n") << "A"
+            << "Key"
+            << "9" << QByteArray("[A]\r\nKey=9\r\n[A]\r\nKey=2\r\n");
     }
 
     void writes()
@@ -160,8 +218,10 @@ private Q_SLOTS:
         ini.Values(QStringLiteral("SkinOutlineF"), qint32(16777215));
         ini.Values(QStringLiteral("MainWidth"), 9150.0f);
         ini.Values(QStringLiteral("MainHeight"), 5512.5f);
-        QCOMPARE(readFile(), QByteArray("[Preferences]\r\nSkinTextAreaB=-2147483643\r\nSkinOutlineF=16777215\r\n"
-                                        "MainWidth=9150\r\nMainHeight=5512.5\r\n"));
+        QCOMPARE(
+            readFile(),
+            QByteArray("[Preferences]\r\nSkinTextAreaB=-2147483643\r\nSkinOutlineF=16777215\r\n"
+                       "MainWidth=9150\r\nMainHeight=5512.5\r\n"));
     }
 
     void writingTwiceLeavesOneLine()

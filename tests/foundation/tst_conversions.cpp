@@ -22,7 +22,8 @@ private Q_SLOTS:
         QTest::newRow("hexadecimal") << "&HFF" << 0 << qint32(255);
         QTest::newRow("letters") << "abc" << int(ErrorNumber::TypeMismatch) << qint32(0);
         QTest::newRow("empty") << "" << int(ErrorNumber::TypeMismatch) << qint32(0);
-        QTest::newRow("out of 32-bit range") << "2147483648" << int(ErrorNumber::Overflow) << qint32(0);
+        QTest::newRow("out of 32-bit range")
+            << "2147483648" << int(ErrorNumber::Overflow) << qint32(0);
         QTest::newRow("far out of range") << "1e30" << int(ErrorNumber::Overflow) << qint32(0);
         QTest::newRow("beyond double") << "1e400" << int(ErrorNumber::Overflow) << qint32(0);
         QTest::newRow("not a number word") << "nan" << int(ErrorNumber::TypeMismatch) << qint32(0);

@@ -5,11 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSysInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
 
 class TestDataFolderRules : public QObject
 {
@@ -97,7 +96,8 @@ private Q_SLOTS:
             QFile file(folder + u'/' + name);
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
         };
-        QCOMPARE(read(QStringLiteral("prefs.txt")), QByteArray("[Branding]\r\nName=Shared Desk\r\n"));
+        QCOMPARE(read(QStringLiteral("prefs.txt")),
+                 QByteArray("[Branding]\r\nName=Shared Desk\r\n"));
         QCOMPARE(read(QStringLiteral("insert.txt")), QByteArray("Team|hello\r\n"));
         QFile builtIn(QStringLiteral(":/data/tags.txt"));
         QVERIFY(builtIn.open(QIODevice::ReadOnly));
@@ -105,7 +105,8 @@ private Q_SLOTS:
         // What the program writes for itself stays behind.
         QVERIFY(!QFile::exists(folder + QStringLiteral("/draft.txt")));
         QVERIFY(!QFile::exists(folder + QStringLiteral("/ErrorLog.txt")));
-        QVERIFY(QFileInfo(folder + QStringLiteral("/insert.txt")).permissions() & QFile::WriteOwner);
+        QVERIFY(QFileInfo(folder + QStringLiteral("/insert.txt")).permissions()
+                & QFile::WriteOwner);
         // Without a source there are no preferences to copy.
         const QString plain = dir.filePath(QStringLiteral("plain"));
         QVERIFY(DataFolder::createAndSeed(plain));
@@ -121,7 +122,9 @@ private Q_SLOTS:
         QFile(notAFolder).open(QIODevice::WriteOnly);
         DataFolder::setProgramFolder(notAFolder);
         const QString data = DataFolder::ensure();
-        QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data"));
+        QCOMPARE(data,
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                     + QStringLiteral("/data"));
         QCOMPARE(DataFolder::path(), data);
         QVERIFY(QFile::exists(data + QStringLiteral("/web.txt")));
         QDir(data).removeRecursively();
@@ -132,10 +135,13 @@ private Q_SLOTS:
         QTemporaryDir prefix;
         QDir(prefix.path()).mkpath(QStringLiteral("bin"));
         QDir(prefix.path()).mkpath(QStringLiteral("share/doc/wuxo"));
-        QFile(prefix.filePath(QStringLiteral("share/doc/wuxo/Read Me.html"))).open(QIODevice::WriteOnly);
+        QFile(prefix.filePath(QStringLiteral("share/doc/wuxo/Read Me.html")))
+            .open(QIODevice::WriteOnly);
         DataFolder::setProgramFolder(prefix.filePath(QStringLiteral("bin")));
         const QString data = DataFolder::ensure();
-        QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data"));
+        QCOMPARE(data,
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                     + QStringLiteral("/data"));
         QVERIFY(!QFile::exists(prefix.filePath(QStringLiteral("bin/data"))));
         QDir(data).removeRecursively();
     }

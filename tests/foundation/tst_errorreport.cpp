@@ -27,9 +27,10 @@ private Q_SLOTS:
         const PromptRecord &box = prompts.records.first();
         const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
         QCOMPARE(box.title, base + QStringLiteral(" Error 53 in Main.Preview"));
-        QCOMPARE(box.text, QStringLiteral("The following error has occured:\r\n[ File not found ]\r"
-                                          "Please report errors to ")
-                               + QString::fromUtf8(BuildInfo::supportEmail) + QStringLiteral("\r\n"));
+        QCOMPARE(box.text,
+                 QStringLiteral("The following error has occured:\r\n[ File not found ]\r"
+                                "Please report errors to ")
+                     + QString::fromUtf8(BuildInfo::supportEmail) + QStringLiteral("\r\n"));
         QCOMPARE(box.icon, MessageIcon::Critical);
         QCOMPARE(box.buttons, MessageButtons::Ok);
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -47,7 +48,8 @@ private Q_SLOTS:
         prompts.queueAnswer(MessageAnswer::Ok);
         prompts.queueAnswer(MessageAnswer::Ok);
         ReportError(QStringLiteral("News_Load"), WuxoError(ErrorNumber::SubscriptOutOfRange));
-        ReportError(QString(), WuxoError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch: Source")));
+        ReportError(QString(),
+                    WuxoError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch: Source")));
         const QList<QByteArray> lines = folder.read(QStringLiteral("ErrorLog.txt")).split('\n');
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QByteArray("earlier line\r"));

@@ -35,11 +35,14 @@ private Q_SLOTS:
         QTest::newRow("no file") << QByteArray() << "Quorvel Wuxo" << false << false << false;
         QTest::newRow("a name") << QByteArray("[Branding]\r\nName=Daily News Desk\r\n")
                                 << "Daily News Desk  [Quorvel Wuxo]" << false << false << false;
-        QTest::newRow("an empty name") << QByteArray("[Branding]\r\nName=\r\n") << "Quorvel Wuxo" << false << false << false;
-        QTest::newRow("all disabled") << QByteArray("[Branding]\r\nDisablePostGen=True\r\nDisablePrefs=true\r\nDisableAdvanced=1\r\n")
+        QTest::newRow("an empty name")
+            << QByteArray("[Branding]\r\nName=\r\n") << "Quorvel Wuxo" << false << false << false;
+        QTest::newRow("all disabled") << QByteArray(
+            "[Branding]\r\nDisablePostGen=True\r\nDisablePrefs=true\r\nDisableAdvanced=1\r\n")
                                       << "Quorvel Wuxo" << true << true << true;
-        QTest::newRow("a typo disables nothing") << QByteArray("[Branding]\r\nDisablePrefs=Ture\r\n")
-                                                 << "Quorvel Wuxo" << false << false << false;
+        QTest::newRow("a typo disables nothing")
+            << QByteArray("[Branding]\r\nDisablePrefs=Ture\r\n") << "Quorvel Wuxo" << false << false
+            << false;
     }
 
     void branding()
@@ -75,9 +78,10 @@ private Q_SLOTS:
     void preferencesReadWithDefaults()
     {
         Preferences values;
-        PrefsFile::readPreferences(fileWith("[Preferences]\r\nCopyGotoURL=1\r\nSkinBackgroundB=255\r\n"
-                                            "SkinTextAreaF=-2147483643\r\n"),
-                                   values);
+        PrefsFile::readPreferences(
+            fileWith("[Preferences]\r\nCopyGotoURL=1\r\nSkinBackgroundB=255\r\n"
+                     "SkinTextAreaF=-2147483643\r\n"),
+            values);
         Preferences expected;
         expected.CopyGotoURL = 1;
         expected.colors.SkinBackgroundB = 255;
@@ -89,9 +93,10 @@ private Q_SLOTS:
     {
         Preferences values;
         try {
-            PrefsFile::readPreferences(fileWith("[Preferences]\r\nCopyMinimize=0\r\nSkinHeaderB=99999999999\r\n"
-                                                "SkinTextAreaB=1\r\n"),
-                                       values);
+            PrefsFile::readPreferences(
+                fileWith("[Preferences]\r\nCopyMinimize=0\r\nSkinHeaderB=99999999999\r\n"
+                         "SkinTextAreaB=1\r\n"),
+                values);
             QFAIL("overflow not raised");
         } catch (const WuxoError &e) {
             QCOMPARE(e.number(), int(ErrorNumber::Overflow));
@@ -110,22 +115,23 @@ private Q_SLOTS:
         PrefsFile::writeVisual(ini, WindowSize{9150, 5500});
         QFile file(ini.File());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[Preferences]\r\n"
-                                            "CopyMinimize=1\r\n"
-                                            "CopyGotoURL=0\r\n"
-                                            "CopyRemoveBreaks=1\r\n"
-                                            "PreviewIntegrated=1\r\n"
-                                            "SkinBackgroundB=16249582\r\n"
-                                            "SkinBackgroundF=-2147483630\r\n"
-                                            "SkinHeaderB=15457489\r\n"
-                                            "SkinHeaderF=7098170\r\n"
-                                            "SkinOutlineF=16777215\r\n"
-                                            "SkinButtonB=15585468\r\n"
-                                            "SkinTextAreaB=-2147483643\r\n"
-                                            "SkinTextAreaF=-2147483640\r\n"
-                                            "[Visual]\r\n"
-                                            "MainWidth=9150\r\n"
-                                            "MainHeight=5500\r\n"));
+        QCOMPARE(file.readAll(),
+                 QByteArray("[Preferences]\r\n"
+                            "CopyMinimize=1\r\n"
+                            "CopyGotoURL=0\r\n"
+                            "CopyRemoveBreaks=1\r\n"
+                            "PreviewIntegrated=1\r\n"
+                            "SkinBackgroundB=16249582\r\n"
+                            "SkinBackgroundF=-2147483630\r\n"
+                            "SkinHeaderB=15457489\r\n"
+                            "SkinHeaderF=7098170\r\n"
+                            "SkinOutlineF=16777215\r\n"
+                            "SkinButtonB=15585468\r\n"
+                            "SkinTextAreaB=-2147483643\r\n"
+                            "SkinTextAreaF=-2147483640\r\n"
+                            "[Visual]\r\n"
+                            "MainWidth=9150\r\n"
+                            "MainHeight=5500\r\n"));
     }
 };
 

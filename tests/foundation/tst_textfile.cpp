@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -18,15 +17,21 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("ASCII") << QByteArray("plain") << QStringLiteral("plain");
-        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9 \xe2\x82\xac") << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac");
-        QTest::newRow("Windows-1252 bytes") << QByteArray("caf\xe9 \x80 \x93quote\x94")
-                                            << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x9cquote\xe2\x80\x9d");
-        QTest::newRow("mixed in one file") << QByteArray("\xc3\xa9 and \xe9")
-                                           << QString::fromUtf8("\xc3\xa9 and \xc3\xa9");
-        QTest::newRow("truncated sequence at the end") << QByteArray("x\xe2\x82") << QString::fromUtf8("x\xc3\xa2\xe2\x80\x9a");
-        QTest::newRow("overlong encoding is not UTF-8") << QByteArray("\xc0\xaf") << QString::fromUtf8("\xc3\x80\xc2\xaf");
-        QTest::newRow("byte-order mark dropped") << QByteArray("\xef\xbb\xbfhi") << QStringLiteral("hi");
-        QTest::newRow("four-byte UTF-8") << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
+        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9 \xe2\x82\xac")
+                               << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac");
+        QTest::newRow("Windows-1252 bytes")
+            << QByteArray("caf\xe9 \x80 \x93quote\x94")
+            << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x9cquote\xe2\x80\x9d");
+        QTest::newRow("mixed in one file")
+            << QByteArray("\xc3\xa9 and \xe9") << QString::fromUtf8("\xc3\xa9 and \xc3\xa9");
+        QTest::newRow("truncated sequence at the end")
+            << QByteArray("x\xe2\x82") << QString::fromUtf8("x\xc3\xa2\xe2\x80\x9a");
+        QTest::newRow("overlong encoding is not UTF-8")
+            << QByteArray("\xc0\xaf") << QString::fromUtf8("\xc3\x80\xc2\xaf");
+        QTest::newRow("byte-order mark dropped")
+            << QByteArray("\xef\xbb\xbfhi") << QStringLiteral("hi");
+        QTest::newRow("four-byte UTF-8")
+            << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
     }
 
     void decodes()
@@ -43,9 +48,12 @@ private Q_SLOTS:
         QTest::newRow("CR LF") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
         QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringList{"a", "b"};
         QTest::newRow("lone LF") << QStringLiteral("a\nb\n") << QStringList{"a", "b"};
-        QTest::newRow("LF CR is two breaks") << QStringLiteral("a\n\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("empty lines kept") << QStringLiteral("\r\na\r\n\r\nb") << QStringList{"", "a", "", "b"};
-        QTest::newRow("last line without ending") << QStringLiteral("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("LF CR is two breaks")
+            << QStringLiteral("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("empty lines kept")
+            << QStringLiteral("\r\na\r\n\r\nb") << QStringList{"", "a", "", "b"};
+        QTest::newRow("last line without ending")
+            << QStringLiteral("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("empty text") << QString() << QStringList{};
         QTest::newRow("just a break") << QStringLiteral("\r\n") << QStringList{""};
     }
@@ -73,9 +81,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("writing");
         QTest::addColumn<int>("number");
-        QTest::newRow("read a missing file") << "missing.txt" << false << int(ErrorNumber::FileNotFound);
-        QTest::newRow("read from a missing folder") << "nofolder/x.txt" << false << int(ErrorNumber::PathNotFound);
-        QTest::newRow("write into a missing folder") << "nofolder/x.txt" << true << int(ErrorNumber::PathNotFound);
+        QTest::newRow("read a missing file")
+            << "missing.txt" << false << int(ErrorNumber::FileNotFound);
+        QTest::newRow("read from a missing folder")
+            << "nofolder/x.txt" << false << int(ErrorNumber::PathNotFound);
+        QTest::newRow("write into a missing folder")
+            << "nofolder/x.txt" << true << int(ErrorNumber::PathNotFound);
         QTest::newRow("read a folder") << "folder" << false << int(ErrorNumber::PathFileAccess);
     }
 

@@ -13,16 +13,14 @@
 class NaiveBBCodeConverter
 {
 public:
-    explicit NaiveBBCodeConverter(qsizetype lengthLimit)
-        : m_limit(lengthLimit)
-    {
-    }
+    explicit NaiveBBCodeConverter(qsizetype lengthLimit) : m_limit(lengthLimit) { }
 
     QString convert(const QString &post)
     {
         w = post;
         normalise();
-        for (const QString &t : {QStringLiteral("font"), QStringLiteral("size"), QStringLiteral("color")})
+        for (const QString &t :
+             {QStringLiteral("font"), QStringLiteral("size"), QStringLiteral("color")})
             valueTags(t);
         for (const QString &t : {QStringLiteral("url"), QStringLiteral("email")})
             links(t);
@@ -52,7 +50,10 @@ private:
             return 0;
         return text.indexOf(s, p - 1) + 1;
     }
-    void replace(qsizetype p, qsizetype n, const QString &s) { w = w.left(p - 1) + s + w.mid(p - 1 + n); }
+    void replace(qsizetype p, qsizetype n, const QString &s)
+    {
+        w = w.left(p - 1) + s + w.mid(p - 1 + n);
+    }
     static void replaceIn(QString &text, qsizetype p, qsizetype n, const QString &s)
     {
         text = text.left(p - 1) + s + text.mid(p - 1 + n);
@@ -65,8 +66,8 @@ private:
 
     void normalise()
     {
-        const QStringList names = {"font", "size", "color", "url", "email", "img",
-                                   "quote", "code", "list", "b", "i", "u"};
+        const QStringList names = {"font",  "size", "color", "url", "email", "img",
+                                   "quote", "code", "list",  "b",   "i",     "u"};
         for (const QString &t : names) {
             const QString T = t.toUpper();
             w.replace("[" + T + "=", "[" + t + "=");
@@ -214,7 +215,8 @@ private:
                 continue;
             }
             const QString block = w.mid(p - 1, c - p);
-            QString items = block.mid(6, 2) == "\r\n" ? "<ul>" + block.mid(8) : "<ul>" + block.mid(6);
+            QString items
+                = block.mid(6, 2) == "\r\n" ? "<ul>" + block.mid(8) : "<ul>" + block.mid(6);
             qsizetype m = 1;
             for (;;) {
                 const qsizetype k = findIn(items, "[*]", m);

@@ -17,13 +17,13 @@ const QString crlf = QStringLiteral("\r\n");
 const QString codeOpening = QStringLiteral(
     "<!--c1--></div><table border='0' align='center' width='95%' cellpadding='3' cellspacing='1'>"
     "<tr><td><b>CODE</b> </td></tr><tr><td id='CODE'><!--ec1-->");
-const QString codeClosing =
-    QStringLiteral("<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->");
+const QString codeClosing
+    = QStringLiteral("<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->");
 const QString quoteOpening = QStringLiteral(
     "<!--QuoteBegin--></div><table border='0' align='center' width='95%' cellpadding='3' "
     "cellspacing='1'><tr><td><b>QUOTE</b> </td></tr><tr><td id='QUOTE'><!--QuoteEBegin-->");
-const QString quoteClosing =
-    QStringLiteral("<!--QuoteEnd--></td></tr></table><div class='postcolor'><!--QuoteEEnd-->");
+const QString quoteClosing
+    = QStringLiteral("<!--QuoteEnd--></td></tr></table><div class='postcolor'><!--QuoteEEnd-->");
 
 // What a conversion gave: the HTML, or the number of the error it failed with.
 struct Outcome
@@ -38,8 +38,7 @@ struct Outcome
     }
 };
 
-template<typename Convert>
-Outcome outcomeOf(Convert convert)
+template<typename Convert> Outcome outcomeOf(Convert convert)
 {
     try {
         return {convert(), 0};
@@ -112,56 +111,73 @@ void TestBBCodeConverter::convertsPosts_data()
 
     QTest::newRow("lower and upper case tags") << "[b]bold[/b] and [B]BOLD[/B]"
                                                << "<b>bold</b> and <b>BOLD</b>";
-    QTest::newRow("each tag is normalised on its own") << "[B]x[/b]" << "<b>x</b>";
-    QTest::newRow("unknown names stay") << "[Bold] [bX] [Url]x[/Url]" << "[Bold] [bX] [Url]x[/Url]";
-    QTest::newRow("unclosed tag stays") << "[b]never closed" << "[b]never closed";
-    QTest::newRow("closing tag alone stays") << "[/b] alone" << "[/b] alone";
-    QTest::newRow("colour") << "[color=red]a[/color]" << "<span style='color:red'>a</span>";
-    QTest::newRow("font") << "[font=Courier]a[/font]" << "<span style='font-family:Courier'>a</span>";
+    QTest::newRow("each tag is normalised on its own") << "[B]x[/b]"
+                                                       << "<b>x</b>";
+    QTest::newRow("unknown names stay") << "[Bold] [bX] [Url]x[/Url]"
+                                        << "[Bold] [bX] [Url]x[/Url]";
+    QTest::newRow("unclosed tag stays") << "[b]never closed"
+                                        << "[b]never closed";
+    QTest::newRow("closing tag alone stays") << "[/b] alone"
+                                             << "[/b] alone";
+    QTest::newRow("colour") << "[color=red]a[/color]"
+                            << "<span style='color:red'>a</span>";
+    QTest::newRow("font") << "[font=Courier]a[/font]"
+                          << "<span style='font-family:Courier'>a</span>";
     QTest::newRow("size 7 is 14pt") << "[size=7]a[/size]"
                                     << "<span style='font-size:14pt;line-height:100%'>a</span>";
-    QTest::newRow("size 40 is capped at 30pt") << "[size=40]a[/size]"
-                                               << "<span style='font-size:30pt;line-height:100%'>a</span>";
+    QTest::newRow("size 40 is capped at 30pt")
+        << "[size=40]a[/size]"
+        << "<span style='font-size:30pt;line-height:100%'>a</span>";
     QTest::newRow("negative size has no lower limit")
-        << "[size=-20]a[/size]" << "<span style='font-size:-13pt;line-height:100%'>a</span>";
+        << "[size=-20]a[/size]"
+        << "<span style='font-size:-13pt;line-height:100%'>a</span>";
     QTest::newRow("size halves round to even")
         << "[size=2.5]a[/size][size=3.5]b[/size]"
         << "<span style='font-size:9pt;line-height:100%'>a</span>"
            "<span style='font-size:11pt;line-height:100%'>b</span>";
     QTest::newRow("largest size value") << "[size=32760]a[/size]"
                                         << "<span style='font-size:30pt;line-height:100%'>a</span>";
-    QTest::newRow("value tag without closing tag stays") << "[color=red]a" << "[color=red]a";
+    QTest::newRow("value tag without closing tag stays") << "[color=red]a"
+                                                         << "[color=red]a";
     QTest::newRow("value holding a tag is searched again")
         << "[color=[color=red]a[/color]b]c[/color]"
         << "<span style='color:<span style='color:red'>a</span>b'>c</span>";
     QTest::newRow("nested tags of one name stay balanced") << "[b]a[b]b[/b]c[/b]"
                                                            << "<b>a<b>b</b>c</b>";
-    QTest::newRow("crossed tags stay crossed") << "[b]a[i]b[/b]c[/i]" << "<b>a<i>b</b>c</i>";
+    QTest::newRow("crossed tags stay crossed") << "[b]a[i]b[/b]c[/i]"
+                                               << "<b>a<i>b</b>c</i>";
     QTest::newRow("link with address") << "[url=page.html]here[/url]"
                                        << "<a href='page.html' target='_blank'>here</a>";
     QTest::newRow("link without address") << "[url]page.html[/url]"
                                           << "<a href='page.html' target='_blank'>page.html</a>";
-    QTest::newRow("mail") << "[email]name[/email]" << "<a href='mailto:name'>name</a>";
+    QTest::newRow("mail") << "[email]name[/email]"
+                          << "<a href='mailto:name'>name</a>";
     QTest::newRow("mail with address") << "[email=name]write[/email]"
                                        << "<a href='mailto:name'>write</a>";
-    QTest::newRow("empty mail tag") << "[email[/email]" << "<a href='mailto:'></a>";
+    QTest::newRow("empty mail tag") << "[email[/email]"
+                                    << "<a href='mailto:'></a>";
     QTest::newRow("nested plain links copy the inner one")
         << "[url][url]x[/url][/url]"
-        << "<a href='<a href='x' target='_blank'>[url]x</a>' target='_blank'>x' target='_blank'>[url]x</a></a>";
+        << "<a href='<a href='x' target='_blank'>[url]x</a>' target='_blank'>x' "
+           "target='_blank'>[url]x</a></a>";
     QTest::newRow("image") << "[img]pic.png[/img]"
                            << "<img src='pic.png' border='0' alt='user posted image' />";
     QTest::newRow("list written by the list command")
         << "[LIST]" + crlf + "[*]one" + crlf + "[*]two" + crlf + "[/LIST]"
         << "<ul><li>one</li><li>two</li></ul>";
     QTest::newRow("text before the first item stays in the list")
-        << "[list]intro" + crlf + "[*]one" + crlf + "[/list]" << "<ul>intro<br /><li>one</li></ul>";
+        << "[list]intro" + crlf + "[*]one" + crlf + "[/list]"
+        << "<ul>intro<br /><li>one</li></ul>";
     QTest::newRow("code block keeps its line breaks as <br />")
         << "[code]a" + crlf + "b[/code]" << codeOpening + "a<br />b" + codeClosing;
     QTest::newRow("tags inside a quote are converted")
         << "[quote][b]x[/b][/quote]" << quoteOpening + "<b>x</b>" + quoteClosing;
-    QTest::newRow("HTML typed in the post is not escaped") << "<i>raw</i> & \"q\"" << "<i>raw</i> & \"q\"";
-    QTest::newRow("lone CR and LF are not line breaks") << "a\rb\nc" << "a\rb\nc";
-    QTest::newRow("empty post") << "" << "";
+    QTest::newRow("HTML typed in the post is not escaped") << "<i>raw</i> & \"q\""
+                                                           << "<i>raw</i> & \"q\"";
+    QTest::newRow("lone CR and LF are not line breaks") << "a\rb\nc"
+                                                        << "a\rb\nc";
+    QTest::newRow("empty post") << ""
+                                << "";
 }
 
 void TestBBCodeConverter::convertsPosts()
@@ -186,9 +202,11 @@ void TestBBCodeConverter::failures_data()
     QTest::newRow("value running into its closing tag")
         << "[font=Arial a[/font]" << 5 << "[font=...] tag without a closing tag after it";
     QTest::newRow("value without ]") << "[/size][size=7" << 5 << "[size= tag without a \"]\"";
-    QTest::newRow("link address without ]") << "[url=page.html[/url]" << 5 << "[url= tag without a \"]\"";
+    QTest::newRow("link address without ]")
+        << "[url=page.html[/url]" << 5 << "[url= tag without a \"]\"";
     QTest::newRow("empty [url tag") << "[url[/url]" << 5 << "[url directly followed by [/url]";
-    QTest::newRow("list on one line") << "[list][*]one[/list]" << 5 << "list item [*] without a line break";
+    QTest::newRow("list on one line")
+        << "[list][*]one[/list]" << 5 << "list item [*] without a line break";
     QTest::newRow("item after the last line break")
         << "[list]" + crlf + "[*]one" + crlf + "[*]two[/list]" << 5 << "list item";
 }
@@ -213,14 +231,16 @@ void TestBBCodeConverter::failures()
 // for a trillion characters: the conversion stops at the limit instead.
 void TestBBCodeConverter::nestedPlainLinksStopAtTheLengthLimit()
 {
-    const QString post = QStringLiteral("[url]").repeated(40) + "x" + QStringLiteral("[/url]").repeated(40);
+    const QString post
+        = QStringLiteral("[url]").repeated(40) + "x" + QStringLiteral("[/url]").repeated(40);
     try {
         ConvertPostToHtml(post);
         QFAIL("converted");
     } catch (const WuxoError &error) {
         QCOMPARE(error.number(), int(ErrorNumber::OutOfMemory));
     }
-    const QString shallow = QStringLiteral("[url]").repeated(8) + "x" + QStringLiteral("[/url]").repeated(8);
+    const QString shallow
+        = QStringLiteral("[url]").repeated(8) + "x" + QStringLiteral("[/url]").repeated(8);
     const Outcome naive = naiveOutcome(shallow, htmlLengthLimit(shallow.size()));
     QVERIFY(naive.html);
     QCOMPARE(realOutcome(shallow, htmlLengthLimit(shallow.size())), naive);

@@ -44,7 +44,8 @@ void TestBBCodeTool::initTestCase()
 {
     // Test programs are built in <build>/tests, the tool in <build>/bin.
     m_program = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/wuxo-bbcode");
-    QVERIFY2(QFileInfo(m_program).isExecutable(), qPrintable(m_program + " is missing: build wuxo-bbcode"));
+    QVERIFY2(QFileInfo(m_program).isExecutable(),
+             qPrintable(m_program + " is missing: build wuxo-bbcode"));
     QVERIFY(m_dir.isValid());
 }
 
@@ -76,8 +77,10 @@ void TestBBCodeTool::convertsStandardInput_data()
     QTest::addColumn<QByteArray>("post");
 
     QTest::newRow("LF line breaks") << QByteArray("[B]Hi[/B] \xc3\xa9\n[list]\n[*]one\n[/list]");
-    QTest::newRow("CR LF line breaks") << QByteArray("[B]Hi[/B] \xc3\xa9\r\n[list]\r\n[*]one\r\n[/list]");
-    QTest::newRow("lone CR line breaks") << QByteArray("[B]Hi[/B] \xc3\xa9\r[list]\r[*]one\r[/list]");
+    QTest::newRow("CR LF line breaks")
+        << QByteArray("[B]Hi[/B] \xc3\xa9\r\n[list]\r\n[*]one\r\n[/list]");
+    QTest::newRow("lone CR line breaks")
+        << QByteArray("[B]Hi[/B] \xc3\xa9\r[list]\r[*]one\r[/list]");
 }
 
 void TestBBCodeTool::convertsStandardInput()
@@ -100,7 +103,8 @@ void TestBBCodeTool::convertsFile()
 
 void TestBBCodeTool::fillsPageTemplate()
 {
-    const QString templatePath = writeFile("preview.txt", "<html>\n<body>[post]</body>\n<p>[post]</p>\n</html>\n");
+    const QString templatePath
+        = writeFile("preview.txt", "<html>\n<body>[post]</body>\n<p>[post]</p>\n</html>\n");
     const Run result = run({"--page", templatePath}, "[b]Hi[/b]");
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out,
@@ -111,12 +115,16 @@ void TestBBCodeTool::conversionFailureExitsWithTwo()
 {
     const Run result = run({}, "[size=big]x[/size]");
     QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.err, QByteArray("wuxo-bbcode: error 13: Type mismatch: the [size] value \"big\" is not a number\n"));
+    QCOMPARE(
+        result.err,
+        QByteArray(
+            "wuxo-bbcode: error 13: Type mismatch: the [size] value \"big\" is not a number\n"));
     QCOMPARE(result.out, QByteArray());
 
     const Run list = run({}, "[list][*]one[/list]");
     QCOMPARE(list.exitCode, 2);
-    QVERIFY2(list.err.startsWith("wuxo-bbcode: error 5: Invalid procedure call or argument: "), list.err);
+    QVERIFY2(list.err.startsWith("wuxo-bbcode: error 5: Invalid procedure call or argument: "),
+             list.err);
     QCOMPARE(list.out, QByteArray());
 }
 
@@ -127,11 +135,13 @@ void TestBBCodeTool::unreadableInputExitsWithOne_data()
 
     QTest::newRow("missing post") << QStringList{"missing.txt"}
                                   << "wuxo-bbcode: cannot read missing.txt: File not found\n";
-    QTest::newRow("missing template") << QStringList{"--page", "missing.txt"}
-                                      << "wuxo-bbcode: cannot read the page template missing.txt: File not found\n";
-    QTest::newRow("empty template") << QStringList{"--page", "EMPTY"}
-                                    << "wuxo-bbcode: cannot read the page template EMPTY: Invalid procedure call "
-                                       "or argument: the page template is empty\n";
+    QTest::newRow("missing template")
+        << QStringList{"--page", "missing.txt"}
+        << "wuxo-bbcode: cannot read the page template missing.txt: File not found\n";
+    QTest::newRow("empty template")
+        << QStringList{"--page", "EMPTY"}
+        << "wuxo-bbcode: cannot read the page template EMPTY: Invalid procedure call "
+           "or argument: the page template is empty\n";
 }
 
 void TestBBCodeTool::unreadableInputExitsWithOne()

@@ -71,7 +71,8 @@ void TestPreviewPage::missingOrEmptyTemplateFails()
              int(ErrorNumber::FileNotFound));
     const QString empty = m_dir.filePath("empty.txt");
     writeFile(empty, QByteArray());
-    QCOMPARE(errorNumberOf([&] { PreviewPage::readTemplate(empty); }), int(ErrorNumber::InvalidArgument));
+    QCOMPARE(errorNumberOf([&] { PreviewPage::readTemplate(empty); }),
+             int(ErrorNumber::InvalidArgument));
 }
 
 void TestPreviewPage::fillsEveryPlaceholder_data()
@@ -80,12 +81,24 @@ void TestPreviewPage::fillsEveryPlaceholder_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("page");
 
-    QTest::newRow("one placeholder") << "<body>[post]</body>" << "<b>Hi</b>" << "<body><b>Hi</b></body>";
-    QTest::newRow("twice") << "[post]|[post]" << "x" << "x|x";
-    QTest::newRow("none") << "<body></body>" << "x" << "<body></body>";
-    QTest::newRow("capitals are no placeholder") << "[POST] [Post]" << "x" << "[POST] [Post]";
-    QTest::newRow("inserted post is not searched again") << "<p>[post]</p>" << "[post]" << "<p>[post]</p>";
-    QTest::newRow("placeholder split over lines") << "[po\r\nst]" << "x" << "[po\r\nst]";
+    QTest::newRow("one placeholder") << "<body>[post]</body>"
+                                     << "<b>Hi</b>"
+                                     << "<body><b>Hi</b></body>";
+    QTest::newRow("twice") << "[post]|[post]"
+                           << "x"
+                           << "x|x";
+    QTest::newRow("none") << "<body></body>"
+                          << "x"
+                          << "<body></body>";
+    QTest::newRow("capitals are no placeholder") << "[POST] [Post]"
+                                                 << "x"
+                                                 << "[POST] [Post]";
+    QTest::newRow("inserted post is not searched again") << "<p>[post]</p>"
+                                                         << "[post]"
+                                                         << "<p>[post]</p>";
+    QTest::newRow("placeholder split over lines") << "[po\r\nst]"
+                                                  << "x"
+                                                  << "[po\r\nst]";
 }
 
 void TestPreviewPage::fillsEveryPlaceholder()
@@ -102,8 +115,8 @@ void TestPreviewPage::writesPageWithFinalCrLf()
     writeFile(templatePath, "<html><body>[post]</body></html>\r\n");
     const QString pagePath = m_dir.filePath("preview.html");
     writeFile(pagePath, "an older, longer page");
-    const QString page =
-        PreviewPage::fill(PreviewPage::readTemplate(templatePath), ConvertPostToHtml("[b]Hi[/b] \xc3\xa9"));
+    const QString page = PreviewPage::fill(PreviewPage::readTemplate(templatePath),
+                                           ConvertPostToHtml("[b]Hi[/b] \xc3\xa9"));
     PreviewPage::write(pagePath, page);
     QCOMPARE(readFile(pagePath), QByteArray("<html><body><b>Hi</b> \xc3\xa9</body></html>\r\n"));
 }

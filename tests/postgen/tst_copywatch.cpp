@@ -52,7 +52,7 @@ void TestCopyWatch::decidesWhatIsACopy_data()
     QTest::newRow("a different copy after the put back")
         << QStringList{"clear:first@0", "change:first@100", "change:second@1200"} << "second";
     QTest::newRow("a manager that missed the last copy puts an older one back")
-        << QStringList{"clear:before@0", "change:before@100", "change:first@2000",
+        << QStringList{"clear:before@0",   "change:before@100",  "change:first@2000",
                        "clear:first@2010", "change:before@2090", "poll:before@2250"}
         << "";
     QTest::newRow("an older text copied again long after the clear is a copy")

@@ -74,8 +74,8 @@ MessageAnswer ScriptedPrompts::messageBox(const QString &text, const QString &ti
         return m_answers.takeFirst();
     unscripted(record);
     return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-               ? MessageAnswer::Ok
-               : MessageAnswer::Cancel;
+        ? MessageAnswer::Ok
+        : MessageAnswer::Cancel;
 }
 
 QString ScriptedPrompts::inputBox(const QString &prompt, const QString &title,
@@ -134,8 +134,7 @@ QStringList RecordingShell::targets() const
     return list;
 }
 
-FakeInstanceLock::FakeInstanceLock(bool free)
-    : free(free)
+FakeInstanceLock::FakeInstanceLock(bool free) : free(free)
 {
     Platform::setInstanceLock(this);
 }

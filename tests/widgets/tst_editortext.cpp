@@ -34,11 +34,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("back");
-        QTest::newRow("CR LF breaks") << "a\r\nb" << "a\r\nb";
-        QTest::newRow("a lone LF becomes a break") << "a\nb" << "a\r\nb";
-        QTest::newRow("a lone CR becomes a break") << "a\rb" << "a\r\nb";
-        QTest::newRow("a trailing break") << "a\r\n" << "a\r\n";
-        QTest::newRow("only breaks") << "\r\n\r\n" << "\r\n\r\n";
+        QTest::newRow("CR LF breaks") << "a\r\nb"
+                                      << "a\r\nb";
+        QTest::newRow("a lone LF becomes a break") << "a\nb"
+                                                   << "a\r\nb";
+        QTest::newRow("a lone CR becomes a break") << "a\rb"
+                                                   << "a\r\nb";
+        QTest::newRow("a trailing break") << "a\r\n"
+                                          << "a\r\n";
+        QTest::newRow("only breaks") << "\r\n\r\n"
+                                     << "\r\n\r\n";
     }
 
     void setText()
@@ -70,13 +75,20 @@ private slots:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("a break run shortened in the middle") << "a\r\n\r\n\r\n\r\nb" << "a\r\n\r\nb";
-        QTest::newRow("text added at the end") << "one\r\ntwo" << "one\r\ntwo\r\nthree";
-        QTest::newRow("text added at the start") << "two" << "one two";
-        QTest::newRow("repeated letters") << "aaaa" << "aa";
-        QTest::newRow("everything different") << "abc" << "xyz";
-        QTest::newRow("to empty") << "abc\r\n" << "";
-        QTest::newRow("from empty") << "" << "abc\r\n";
+        QTest::newRow("a break run shortened in the middle") << "a\r\n\r\n\r\n\r\nb"
+                                                             << "a\r\n\r\nb";
+        QTest::newRow("text added at the end") << "one\r\ntwo"
+                                               << "one\r\ntwo\r\nthree";
+        QTest::newRow("text added at the start") << "two"
+                                                 << "one two";
+        QTest::newRow("repeated letters") << "aaaa"
+                                          << "aa";
+        QTest::newRow("everything different") << "abc"
+                                              << "xyz";
+        QTest::newRow("to empty") << "abc\r\n"
+                                  << "";
+        QTest::newRow("from empty") << ""
+                                    << "abc\r\n";
         QTest::newRow("two-unit characters kept whole")
             << QString::fromUtf8("x\xf0\x9f\x98\x80y") << QString::fromUtf8("x\xf0\x9f\x98\x81y");
     }
@@ -158,11 +170,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
 
-        QTest::newRow("at the caret") << 3 << 0 << "X" << "abcX\r\ndef" << 4;
-        QTest::newRow("over a selection") << 1 << 2 << "X" << "aX\r\ndef" << 2;
-        QTest::newRow("a selection across the break") << 2 << 4 << "" << "abef" << 2;
-        QTest::newRow("text with breaks") << 5 << 0 << "1\r\n2\r\n" << "abc\r\n1\r\n2\r\ndef" << 11;
-        QTest::newRow("text ending in a break") << 8 << 0 << "\r\n" << "abc\r\ndef\r\n" << 10;
+        QTest::newRow("at the caret") << 3 << 0 << "X"
+                                      << "abcX\r\ndef" << 4;
+        QTest::newRow("over a selection") << 1 << 2 << "X"
+                                          << "aX\r\ndef" << 2;
+        QTest::newRow("a selection across the break") << 2 << 4 << ""
+                                                      << "abef" << 2;
+        QTest::newRow("text with breaks") << 5 << 0 << "1\r\n2\r\n"
+                                          << "abc\r\n1\r\n2\r\ndef" << 11;
+        QTest::newRow("text ending in a break") << 8 << 0 << "\r\n"
+                                                << "abc\r\ndef\r\n"
+                                                << 10;
     }
 
     void replaceSelectionLeavesTheCaretAfterTheNewText()

@@ -37,7 +37,10 @@ public:
         trailingBlank = new SkinButton(QStringLiteral("blank"), surface);
         tag(trailingBlank, "SkinBackgroundB ");
     }
-    static void tag(QObject *object, const char *role) { object->setProperty("Tag", QString::fromLatin1(role)); }
+    static void tag(QObject *object, const char *role)
+    {
+        object->setProperty("Tag", QString::fromLatin1(role));
+    }
 
     SkinPanel *surface;
     SkinButton *button;

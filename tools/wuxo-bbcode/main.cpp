@@ -112,9 +112,10 @@ int main(int argc, char *argv[])
                        "preview writes it."),
         QStringLiteral("file"));
     parser.addOption(pageOption);
-    parser.addPositionalArgument(QStringLiteral("post-file"),
-                                 QStringLiteral("The post to convert; standard input when left out or \"-\"."),
-                                 QStringLiteral("[post-file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("post-file"),
+        QStringLiteral("The post to convert; standard input when left out or \"-\"."),
+        QStringLiteral("[post-file]"));
     parser.process(app);
 
     const QStringList arguments = parser.positionalArguments();
@@ -126,7 +127,8 @@ int main(int argc, char *argv[])
 
     QString post;
     try {
-        post = TextFile::decode(postPath == u"-" ? readStandardInput() : TextFile::readBytes(postPath));
+        post = TextFile::decode(postPath == u"-" ? readStandardInput()
+                                                 : TextFile::readBytes(postPath));
     } catch (const WuxoError &error) {
         printError(QStringLiteral("cannot read %1: %2")
                        .arg(postPath == u"-" ? QStringLiteral("standard input") : postPath,
@@ -139,7 +141,8 @@ int main(int argc, char *argv[])
         try {
             templateText = PreviewPage::readTemplate(templatePath);
         } catch (const WuxoError &error) {
-            printError(QStringLiteral("cannot read the page template %1: %2").arg(templatePath, error.description()));
+            printError(QStringLiteral("cannot read the page template %1: %2")
+                           .arg(templatePath, error.description()));
             return exitUnreadable;
         }
     }

@@ -15,7 +15,8 @@ bool choseDisplayPlatform = false;
 
 void setUpBeforeApplication()
 {
-    const QString platform = DisplayPlatform::startPlatform(QProcessEnvironment::systemEnvironment());
+    const QString platform
+        = DisplayPlatform::startPlatform(QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());
         choseDisplayPlatform = true;

@@ -1,8 +1,8 @@
 #include "frmmain.h"
 
 #include "app/draftfile.h"
-#include "app/ui/postedit.h"
 #include "app/postrecovery.h"
+#include "app/ui/postedit.h"
 #include "app/ui/spellingcommands.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
@@ -46,9 +46,7 @@ int twipsToPixels(float twips)
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent)
-    , m_geometry(MainGeometry::design())
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_geometry(MainGeometry::design())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(PrefsFile::productCaption());
@@ -82,8 +80,9 @@ void frmMain::Form_Load()
     try {
         if (!Platform::instanceLock().tryAcquire()) {
             Platform::prompts().messageBox(
-                applicationTitle + QStringLiteral(" is already running. Please close the other "
-                                                  "instance before starting ")
+                applicationTitle
+                    + QStringLiteral(" is already running. Please close the other "
+                                     "instance before starting ")
                     + applicationTitle + QStringLiteral(" again."),
                 applicationTitle + QStringLiteral(" Error"), MessageIcon::Exclamation,
                 MessageButtons::Ok);
@@ -261,8 +260,7 @@ void frmMain::showEvent(QShowEvent *event)
 
 void frmMain::moveEvent(QMoveEvent *event)
 {
-    if (m_outerSizePending && isVisible()
-        && !(frameGeometry().size() - geometry().size()).isNull())
+    if (m_outerSizePending && isVisible() && !(frameGeometry().size() - geometry().size()).isNull())
         resizeToOuterSize();
     QMainWindow::moveEvent(event);
 }

@@ -130,7 +130,8 @@ void frmMain::buildControls()
     setTag(picContainer, "SkinBackgroundB");
     QWidget *pic = picContainer;
 
-    shpHeaders[0] = makeBand(pic, QStringLiteral("shpHeaders(0)"), m_geometry.shpHeaders0, 0x00EBDCD1);
+    shpHeaders[0]
+        = makeBand(pic, QStringLiteral("shpHeaders(0)"), m_geometry.shpHeaders0, 0x00EBDCD1);
     setTag(shpHeaders[0], "SkinHeader");
     lblHeaders[0] = makeHeader(pic, QStringLiteral("lblHeaders(0)"), QStringLiteral("Code Buttons"),
                                QRect(5, 6, 85, 13));
@@ -185,7 +186,8 @@ void frmMain::buildControls()
     cmdList = makeButton(pic, "cmdList", QStringLiteral("List"), QRect(285, 60, 54, 22),
                          buttonFont(), "SkinBackgroundB");
 
-    shpHeaders[1] = makeBand(pic, QStringLiteral("shpHeaders(1)"), m_geometry.shpHeaders1, 0x00EBDCD1);
+    shpHeaders[1]
+        = makeBand(pic, QStringLiteral("shpHeaders(1)"), m_geometry.shpHeaders1, 0x00EBDCD1);
     setTag(shpHeaders[1], "SkinHeader");
     lblHeaders[1] = makeHeader(pic, QStringLiteral("lblHeaders(1)"), QStringLiteral("Post Editor"),
                                QRect(5, 93, 71, 13));
@@ -241,21 +243,22 @@ void frmMain::buildMenus()
                                 QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveDraft->setEnabled(false);
     mnuFileLine4 = makeSeparator(mnuFile, "mnuFileLine4");
-    mnuFileNewsManual = makeItem(mnuFile, "mnuFileNewsManual",
-                                 QStringLiteral("Post Generator (Manual)"));
+    mnuFileNewsManual
+        = makeItem(mnuFile, "mnuFileNewsManual", QStringLiteral("Post Generator (Manual)"));
     mnuFileNewsAuto = makeItem(mnuFile, "mnuFileNewsAuto", QStringLiteral("Post Generator (Auto)"));
     mnuFileLine3 = makeSeparator(mnuFile, "mnuFileLine3");
     mnuFilePrefs = makeItem(mnuFile, "mnuFilePrefs", QStringLiteral("Preferences"));
     mnuFileLine1 = makeSeparator(mnuFile, "mnuFileLine1");
     mnuFileAdv = makeMenu(mnuFile, "mnuFileAdv", QStringLiteral("Advanced"));
-    mnuFileAdvEditInsert = makeItem(mnuFileAdv, "mnuFileAdvEditInsert",
-                                    QStringLiteral("Edit insert.txt"));
+    mnuFileAdvEditInsert
+        = makeItem(mnuFileAdv, "mnuFileAdvEditInsert", QStringLiteral("Edit insert.txt"));
     mnuFileAdvEditWeb = makeItem(mnuFileAdv, "mnuFileAdvEditWeb", QStringLiteral("Edit web.txt"));
-    mnuFileAdvEditTemplate = makeItem(mnuFileAdv, "mnuFileAdvEditTemplate",
-                                      QStringLiteral("Edit template.txt"));
-    mnuFileAdvEditTags = makeItem(mnuFileAdv, "mnuFileAdvEditTags", QStringLiteral("Edit tags.txt"));
-    mnuFileAdvEditPreview = makeItem(mnuFileAdv, "mnuFileAdvEditPreview",
-                                     QStringLiteral("Edit preview.txt"));
+    mnuFileAdvEditTemplate
+        = makeItem(mnuFileAdv, "mnuFileAdvEditTemplate", QStringLiteral("Edit template.txt"));
+    mnuFileAdvEditTags
+        = makeItem(mnuFileAdv, "mnuFileAdvEditTags", QStringLiteral("Edit tags.txt"));
+    mnuFileAdvEditPreview
+        = makeItem(mnuFileAdv, "mnuFileAdvEditPreview", QStringLiteral("Edit preview.txt"));
     mnuFileLine2 = makeSeparator(mnuFile, "mnuFileLine2");
     mnuFileExit = makeItem(mnuFile, "mnuFileExit", QStringLiteral("Exit"));
 
@@ -282,8 +285,8 @@ void frmMain::buildMenus()
     // The user's menus: hidden, with an empty first entry, until their files fill them.
     mnuInsert = makeMenu(bar, "mnuInsert", QStringLiteral("Insert"));
     mnuInsert->menuAction()->setVisible(false);
-    mnuInsertUser.append(makeItem(mnuInsert, "mnuInsertUser(0)", QString(),
-                                  QKeySequence(Qt::CTRL | Qt::Key_N)));
+    mnuInsertUser.append(
+        makeItem(mnuInsert, "mnuInsertUser(0)", QString(), QKeySequence(Qt::CTRL | Qt::Key_N)));
     // A hidden menu's shortcut would still fire.
     mnuInsertUser[0]->setEnabled(false);
     mnuWeb = makeMenu(bar, "mnuWeb", QStringLiteral("Web"));
@@ -295,7 +298,8 @@ void frmMain::buildMenus()
     makeSeparator(mnuHelp, "mnuHelpLine1");
     mnuHelpUpdate = makeItem(mnuHelp, "mnuHelpUpdate", QStringLiteral("Check for Update"));
     mnuHelpWeb = makeMenu(mnuHelp, "mnuHelpWeb", QStringLiteral("Quorvel on the Web"));
-    mnuHelpWebQuorvel = makeItem(mnuHelpWeb, "mnuHelpWebQuorvel", QStringLiteral("Quorvel Website"));
+    mnuHelpWebQuorvel
+        = makeItem(mnuHelpWeb, "mnuHelpWebQuorvel", QStringLiteral("Quorvel Website"));
     mnuHelpWebForums = makeItem(mnuHelpWeb, "mnuHelpWebForums", QStringLiteral("Quorvel Forums"));
     mnuHelpWebEmail = makeItem(mnuHelpWeb, "mnuHelpWebEmail", QStringLiteral("E-mail Quorvel"));
     makeSeparator(mnuHelp, "mnuHelpLine2");

@@ -2,11 +2,11 @@
 // post generator and preferences commands.
 #include "frmmain.h"
 
+#include "app/ui/postedit.h"
+#include "dialogs/helptargets.h"
 #include "dialogs/ui/frmabout.h"
 #include "dialogs/ui/frmprefs.h"
-#include "dialogs/helptargets.h"
 #include "foundation/datafolder.h"
-#include "app/ui/postedit.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
@@ -172,7 +172,8 @@ void frmMain::warnPostTooShort()
 void frmMain::showPreviewState(bool previewing)
 {
     cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
-    lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview") : QStringLiteral("Post Editor"));
+    lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview")
+                                      : QStringLiteral("Post Editor"));
     fitHeaderLabel(lblHeaders[1]);
     WebBrowser->setVisible(previewing);
     txtPost->setVisible(!previewing);
@@ -188,7 +189,8 @@ void frmMain::cmdCopy_Click()
             return;
         }
         if (prefs().CopyRemoveBreaks == 1) {
-            // Each pass that changes the post is an edit of its own, so Undo steps back through them.
+            // Each pass that changes the post is an edit of its own, so Undo steps back through
+            // them.
             for (const QString &pass : CopyPost::tidyPasses(text)) {
                 editor.setText(pass);
                 text = pass;
@@ -207,7 +209,8 @@ void frmMain::cmdCopy_Click()
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);
         if (prefs().CopyGotoURL == 1)
-            Platform::shell().open(webEntryValue(1), QString(), QString(), DataFolder::programFolder());
+            Platform::shell().open(webEntryValue(1), QString(), QString(),
+                                   DataFolder::programFolder());
     } catch (const WuxoError &error) {
         ReportError(QStringLiteral("Main.cmdCopy"), error);
     }

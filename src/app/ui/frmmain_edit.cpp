@@ -2,8 +2,8 @@
 #include "frmmain.h"
 
 #include "app/draftfile.h"
-#include "app/ui/postedit.h"
 #include "app/postediting.h"
+#include "app/ui/postedit.h"
 #include "app/ui/spellingcommands.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -17,8 +17,7 @@
 namespace {
 
 // Runs a handler's work under its error trap.
-template<typename Work>
-void trapped(const QString &source, Work work)
+template<typename Work> void trapped(const QString &source, Work work)
 {
     try {
         work();
@@ -156,8 +155,8 @@ void frmMain::txtPost_KeyDown(int key)
 void frmMain::deleteWordBeforeCaret()
 {
     EditorText editor = post();
-    const PostEditing::Deletion deletion = PostEditing::ctrlBackspace(editor.text(),
-                                                                      editor.selStart());
+    const PostEditing::Deletion deletion
+        = PostEditing::ctrlBackspace(editor.text(), editor.selStart());
     if (deletion.length > 0) {
         editor.setSelection(deletion.start, deletion.length);
         editor.replaceSelection(QString());

@@ -55,7 +55,8 @@ void frmMain::addUserEntry(QMenu *menu, QList<QAction *> &items, const UserMenuE
                                 ? QStringLiteral("mnuInsertUser(%1)").arg(index)
                                 : QStringLiteral("mnuWebURL(%1)").arg(index));
         items.append(item);
-        connect(item, &QAction::triggered, this, [this, clicked, index] { (this->*clicked)(index); });
+        connect(item, &QAction::triggered, this,
+                [this, clicked, index] { (this->*clicked)(index); });
     }
     // A separator shows no caption: the style would draw it as a section title.
     item->setText(entry.isSeparator ? QString() : entry.caption);
@@ -78,8 +79,8 @@ void frmMain::mnuInsertUser_Click(int index)
     try {
         if (mnuInsertUser.value(index) && mnuInsertUser[index]->isSeparator())
             return;
-        const QString text = UserMenuFile::insertText(insertEntryValue(index),
-                                                      QDateTime::currentDateTime());
+        const QString text
+            = UserMenuFile::insertText(insertEntryValue(index), QDateTime::currentDateTime());
         post().replaceSelection(text);
     } catch (const WuxoError &error) {
         ReportError(QStringLiteral("Main.mnuInsertUser"), error);

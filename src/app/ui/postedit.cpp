@@ -30,8 +30,7 @@ bool isCtrlCombination(const QKeyEvent *event)
 
 } // namespace
 
-PostEdit::PostEdit(QWidget *parent)
-    : SkinTextBox(parent)
+PostEdit::PostEdit(QWidget *parent) : SkinTextBox(parent)
 {
     // The post's history is the main window's; the text box keeps none.
     setUndoRedoEnabled(false);
@@ -52,7 +51,8 @@ void PostEdit::adaptWrapping(int position, int added)
     const QTextDocument *text = document();
     bool hasLongLine = false;
     if (m_wrapsAnywhere) {
-        for (QTextBlock block = text->begin(); block.isValid() && !hasLongLine; block = block.next())
+        for (QTextBlock block = text->begin(); block.isValid() && !hasLongLine;
+             block = block.next())
             hasLongLine = block.length() > longLine;
     } else {
         for (QTextBlock block = text->findBlock(position);

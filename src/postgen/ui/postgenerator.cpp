@@ -17,7 +17,9 @@ PostGenerator::PostGenerator(PostGeneratorHost *host, QObject *parent)
 {
     QElapsedTimer started;
     started.start();
-    m_clock = [started] { return started.elapsed(); };
+    m_clock = [started] {
+        return started.elapsed();
+    };
 }
 
 PostGenerator::~PostGenerator()

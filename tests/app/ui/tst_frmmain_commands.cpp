@@ -15,8 +15,8 @@
 
 namespace {
 
-const QString closeQuestion = QStringLiteral(
-    "Current post hasn't been copied or saved. Save before exiting?");
+const QString closeQuestion
+    = QStringLiteral("Current post hasn't been copied or saved. Save before exiting?");
 
 } // namespace
 
@@ -133,8 +133,8 @@ private slots:
         QTest::newRow("the editor") << "txtPost" << int(Qt::NoModifier);
         QTest::newRow("a button") << "cmdBold" << int(Qt::NoModifier);
         QTest::newRow("a list") << "cmbSize" << int(Qt::NoModifier);
-        QTest::newRow("with Ctrl and Shift") << "txtPost"
-                                             << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("with Ctrl and Shift")
+            << "txtPost" << int(Qt::ControlModifier | Qt::ShiftModifier);
     }
 
     void f1OpensTheReadMeFromAnyControl()
@@ -158,18 +158,39 @@ private slots:
         QTest::addColumn<QString>("verb");
         QTest::addColumn<QString>("data");
 
-        QTest::newRow("Read Me") << "mnuHelpReadMe" << "" << "" << "";
-        QTest::newRow("Check for Update") << "mnuHelpUpdate" << HelpTargets::update() << "" << "";
-        QTest::newRow("Website") << "mnuHelpWebQuorvel" << HelpTargets::website() << "" << "";
-        QTest::newRow("Forums") << "mnuHelpWebForums" << HelpTargets::forums() << "" << "";
-        QTest::newRow("E-mail") << "mnuHelpWebEmail" << HelpTargets::emailMenu() << "" << "";
-        QTest::newRow("Donate!") << "mnuHelpDonate" << HelpTargets::donate() << "Open" << "";
-        QTest::newRow("Edit insert.txt") << "mnuFileAdvEditInsert" << "" << "" << "insert.txt";
-        QTest::newRow("Edit web.txt") << "mnuFileAdvEditWeb" << "" << "" << "web.txt";
-        QTest::newRow("Edit template.txt") << "mnuFileAdvEditTemplate" << "" << ""
+        QTest::newRow("Read Me") << "mnuHelpReadMe"
+                                 << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("Check for Update") << "mnuHelpUpdate" << HelpTargets::update() << ""
+                                          << "";
+        QTest::newRow("Website") << "mnuHelpWebQuorvel" << HelpTargets::website() << ""
+                                 << "";
+        QTest::newRow("Forums") << "mnuHelpWebForums" << HelpTargets::forums() << ""
+                                << "";
+        QTest::newRow("E-mail") << "mnuHelpWebEmail" << HelpTargets::emailMenu() << ""
+                                << "";
+        QTest::newRow("Donate!") << "mnuHelpDonate" << HelpTargets::donate() << "Open"
+                                 << "";
+        QTest::newRow("Edit insert.txt") << "mnuFileAdvEditInsert"
+                                         << ""
+                                         << ""
+                                         << "insert.txt";
+        QTest::newRow("Edit web.txt") << "mnuFileAdvEditWeb"
+                                      << ""
+                                      << ""
+                                      << "web.txt";
+        QTest::newRow("Edit template.txt") << "mnuFileAdvEditTemplate"
+                                           << ""
+                                           << ""
                                            << "template.txt";
-        QTest::newRow("Edit tags.txt") << "mnuFileAdvEditTags" << "" << "" << "tags.txt";
-        QTest::newRow("Edit preview.txt") << "mnuFileAdvEditPreview" << "" << ""
+        QTest::newRow("Edit tags.txt") << "mnuFileAdvEditTags"
+                                       << ""
+                                       << ""
+                                       << "tags.txt";
+        QTest::newRow("Edit preview.txt") << "mnuFileAdvEditPreview"
+                                          << ""
+                                          << ""
                                           << "preview.txt";
     }
 

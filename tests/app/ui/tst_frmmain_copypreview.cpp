@@ -2,8 +2,8 @@
 #include "app/ui/postedit.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
-#include "spokenname.h"
 #include "markup/ui/previewbrowser.h"
+#include "spokenname.h"
 #include "widgets/skinwidgets.h"
 
 #include <QClipboard>
@@ -95,8 +95,9 @@ private slots:
         w->post().setText(QStringLiteral("one\r\ntwo"));
         w->post().setSelection(w->post().length(), 0);
         // The key waits in the queue and is typed while the copy lets events run.
-        QCoreApplication::postEvent(w->txtPost, new QKeyEvent(QEvent::KeyPress, Qt::Key_Z,
-                                                              Qt::NoModifier, QStringLiteral("z")));
+        QCoreApplication::postEvent(
+            w->txtPost,
+            new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z")));
         w->cmdCopy_Click();
         QCOMPARE(text(w), QStringLiteral("one\r\ntwoz"));
         QCOMPARE(clipboard.written, QStringList{QStringLiteral("one\ntwoz")});
@@ -122,8 +123,9 @@ private slots:
     {
         MainWindowFixture f;
         writePrefs(f, "CopyMinimize=1\r\nCopyGotoURL=1\r\n");
-        f.folder.write(QStringLiteral("web.txt"), "# comment\r\nFirst|http://one.example\r\n"
-                                                  "Second|http://two.example\r\n");
+        f.folder.write(QStringLiteral("web.txt"),
+                       "# comment\r\nFirst|http://one.example\r\n"
+                       "Second|http://two.example\r\n");
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("hi there"));
         w->cmdCopy_Click();
@@ -183,7 +185,8 @@ private slots:
         QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Editor"));
         QVERIFY(!w->txtPost->isHidden());
         QVERIFY(w->WebBrowser->isHidden());
-        QVERIFY(!f.folder.exists(QStringLiteral("preview.html"))); // nothing written on the way back
+        QVERIFY(
+            !f.folder.exists(QStringLiteral("preview.html"))); // nothing written on the way back
         QCOMPARE(w->post().selStart(), 6);
         QCOMPARE(w->post().selLength(), 2);
     }
@@ -231,8 +234,10 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::newRow("missing template") << QByteArray() << false << "fine post" << 53;
         QTest::newRow("empty template") << QByteArray() << true << "fine post" << 5;
-        QTest::newRow("size that is no number") << QByteArray("[post]") << true << "[size=big]x[/size]" << 13;
-        QTest::newRow("list on one line") << QByteArray("[post]") << true << "[list][*]one[/list]" << 5;
+        QTest::newRow("size that is no number")
+            << QByteArray("[post]") << true << "[size=big]x[/size]" << 13;
+        QTest::newRow("list on one line")
+            << QByteArray("[post]") << true << "[list][*]one[/list]" << 5;
     }
 
     void previewFailuresLeaveTheEditor()
@@ -252,7 +257,8 @@ private slots:
         f.prompts.queueAnswer(MessageAnswer::Ok);
         w->cmdPreview_Click();
         QCOMPARE(f.prompts.records.size(), 1);
-        QVERIFY(f.prompts.records[0].title.endsWith(QStringLiteral(" Error %1 in Main.Preview").arg(number)));
+        QVERIFY(f.prompts.records[0].title.endsWith(
+            QStringLiteral(" Error %1 in Main.Preview").arg(number)));
         QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
         QVERIFY(!w->txtPost->isHidden());
         QCOMPARE(f.folder.read(QStringLiteral("preview.html")), QByteArray("earlier page"));

@@ -1,6 +1,6 @@
+#include "app/dateformat.h"
 #include "app/ui/frmmain.h"
 #include "app/ui/postedit.h"
-#include "app/dateformat.h"
 #include "foundation/wuxoerror.h"
 #include "mainwindowfixture.h"
 
@@ -330,7 +330,8 @@ private slots:
         w->mnuInsertUser[3]->trigger();
         QCOMPARE(text(w), QStringLiteral("a\r\n-- \r\nmeDT:yyyyb"));
         w->mnuInsertUser[1]->trigger();
-        const QString year = DateFormat::format(QStringLiteral("yyyy"), QDateTime::currentDateTime());
+        const QString year
+            = DateFormat::format(QStringLiteral("yyyy"), QDateTime::currentDateTime());
         QCOMPARE(text(w), QStringLiteral("a\r\n-- \r\nmeDT:yyyy") + year + u'b');
 
         w->mnuEditUndo_Click();
@@ -422,8 +423,8 @@ private slots:
         QVERIFY(!w->blnPostChanged());
         QVERIFY(!w->mnuFileSaveDraft->isEnabled());
 
-        const QStringList expected{"first\r\nsecond\r\n", "first\r\nsecond", "first", "", "old",
-                                   "ol"};
+        const QStringList expected{
+            "first\r\nsecond\r\n", "first\r\nsecond", "first", "", "old", "ol"};
         for (const QString &older : expected) {
             w->mnuEditUndo_Click();
             QCOMPARE(text(w), older);

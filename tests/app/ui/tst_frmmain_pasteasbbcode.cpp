@@ -19,8 +19,7 @@ private slots:
         QVERIFY(paste >= 0);
         QCOMPARE(items.value(paste + 1), w->mnuEditPasteBBCode);
         QCOMPARE(w->mnuEditPasteBBCode->text(), QStringLiteral("Paste as BBCode"));
-        QCOMPARE(w->mnuEditPasteBBCode->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+        QCOMPARE(w->mnuEditPasteBBCode->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     }
 
     void replacesTheSelectionAsOneChange()

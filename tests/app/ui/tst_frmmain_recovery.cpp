@@ -1,7 +1,7 @@
-#include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
 #include "app/postrecovery.h"
 #include "app/sessionendrequest.h"
+#include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 #include "foundation/errorreport.h"
 #include "mainwindowfixture.h"
 

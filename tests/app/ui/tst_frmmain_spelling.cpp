@@ -45,8 +45,9 @@ QStringList captions(const QMenu *menu)
     return items;
 }
 
-const QStringList editMenu = {"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
-                              "Select All", "Clear All", "-", "Spelling"};
+const QStringList editMenu
+    = {"Undo", "Redo",       "-",         "Cut", "Copy",    "Paste", "Paste as BBCode",
+       "-",    "Select All", "Clear All", "-",   "Spelling"};
 
 SpellingCommands *spelling(const frmMain *w)
 {

@@ -96,12 +96,18 @@ private slots:
                  (QStringList{"Quorvel Website", "Quorvel Forums", "E-mail Quorvel"}));
 
         const QList<std::pair<QAction *, QString>> shortcuts = {
-            {w->mnuFileLoadDraft, "Ctrl+O"}, {w->mnuFileSaveDraft, "Ctrl+S"},
-            {w->mnuEditUndo, "Ctrl+Z"},      {w->mnuEditRedo, "Ctrl+Y"},
-            {w->mnuEditCut, "Ctrl+X"},       {w->mnuEditCopy, "Ctrl+C"},
-            {w->mnuEditPaste, "Ctrl+V"},     {w->mnuEditSelectAll, "Ctrl+A"},
-            {w->mnuEditClearAll, "Ctrl+D"},  {w->mnuInsertUser[0], "Ctrl+N"},
-            {w->mnuFileExit, ""},            {w->mnuHelpReadMe, ""},
+            {w->mnuFileLoadDraft, "Ctrl+O"},
+            {w->mnuFileSaveDraft, "Ctrl+S"},
+            {w->mnuEditUndo, "Ctrl+Z"},
+            {w->mnuEditRedo, "Ctrl+Y"},
+            {w->mnuEditCut, "Ctrl+X"},
+            {w->mnuEditCopy, "Ctrl+C"},
+            {w->mnuEditPaste, "Ctrl+V"},
+            {w->mnuEditSelectAll, "Ctrl+A"},
+            {w->mnuEditClearAll, "Ctrl+D"},
+            {w->mnuInsertUser[0], "Ctrl+N"},
+            {w->mnuFileExit, ""},
+            {w->mnuHelpReadMe, ""},
         };
         for (const auto &[item, keys] : shortcuts)
             QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), keys);
@@ -118,21 +124,27 @@ private slots:
                                        << "SkinHeaderF";
         QTest::newRow("lblHeaders(1)") << "lblHeaders(1)" << QRect(5, 93, 71, 13) << "Post Editor"
                                        << "SkinHeaderF";
-        QTest::newRow("lblHeaders(2)") << "lblHeaders(2)" << QRect(355, 6, 98, 13)
-                                       << "Post Generator" << "SkinHeaderF";
-        QTest::newRow("cmdBold") << "cmdBold" << QRect(5, 31, 29, 22) << "B" << "SkinBackgroundB";
+        QTest::newRow("lblHeaders(2)")
+            << "lblHeaders(2)" << QRect(355, 6, 98, 13) << "Post Generator"
+            << "SkinHeaderF";
+        QTest::newRow("cmdBold") << "cmdBold" << QRect(5, 31, 29, 22) << "B"
+                                 << "SkinBackgroundB";
         QTest::newRow("cmdItalic") << "cmdItalic" << QRect(36, 31, 29, 22) << "I"
                                    << "SkinBackgroundB";
         QTest::newRow("cmdUnderlined") << "cmdUnderlined" << QRect(67, 31, 29, 22) << "U"
                                        << "SkinBackgroundB";
-        QTest::newRow("cmbFont") << "cmbFont" << QRect(101, 32, 76, 21) << "Font" << "";
-        QTest::newRow("cmbSize") << "cmbSize" << QRect(181, 32, 76, 21) << "Size" << "";
-        QTest::newRow("cmbColor") << "cmbColor" << QRect(261, 32, 76, 21) << "Color" << "";
+        QTest::newRow("cmbFont") << "cmbFont" << QRect(101, 32, 76, 21) << "Font"
+                                 << "";
+        QTest::newRow("cmbSize") << "cmbSize" << QRect(181, 32, 76, 21) << "Size"
+                                 << "";
+        QTest::newRow("cmbColor") << "cmbColor" << QRect(261, 32, 76, 21) << "Color"
+                                  << "";
         QTest::newRow("cmdNewsManual") << "cmdNewsManual" << QRect(355, 32, 65, 22) << "Manual"
                                        << "SkinBackgroundB";
         QTest::newRow("cmdNewsAuto") << "cmdNewsAuto" << QRect(422, 32, 65, 22) << "Auto"
                                      << "SkinBackgroundB";
-        QTest::newRow("cmdURL") << "cmdURL" << QRect(5, 60, 54, 22) << "URL" << "SkinBackgroundB";
+        QTest::newRow("cmdURL") << "cmdURL" << QRect(5, 60, 54, 22) << "URL"
+                                << "SkinBackgroundB";
         QTest::newRow("cmdImage") << "cmdImage" << QRect(61, 60, 54, 22) << "Image"
                                   << "SkinBackgroundB";
         QTest::newRow("cmdEmail") << "cmdEmail" << QRect(117, 60, 54, 22) << "E-mail"
@@ -143,7 +155,8 @@ private slots:
                                  << "SkinBackgroundB";
         QTest::newRow("cmdList") << "cmdList" << QRect(285, 60, 54, 22) << "List"
                                  << "SkinBackgroundB";
-        QTest::newRow("Line1") << "Line1" << QRect(347, 0, 1, 87) << "" << "SkinOutline";
+        QTest::newRow("Line1") << "Line1" << QRect(347, 0, 1, 87) << ""
+                               << "SkinOutline";
     }
 
     void controlsAsDesigned()
@@ -196,8 +209,9 @@ private slots:
         QVERIFY(w->refusedSecondInstance());
         QCOMPARE(f.prompts.records.size(), 1);
         const PromptRecord &box = f.prompts.records.constFirst();
-        QCOMPARE(box.text, QStringLiteral("Wuxo is already running. Please close the other "
-                                          "instance before starting Wuxo again."));
+        QCOMPARE(box.text,
+                 QStringLiteral("Wuxo is already running. Please close the other "
+                                "instance before starting Wuxo again."));
         QCOMPARE(box.title, QStringLiteral("Wuxo Error"));
         QCOMPARE(box.icon, MessageIcon::Exclamation);
         QCOMPARE(box.buttons, MessageButtons::Ok);
@@ -221,29 +235,48 @@ private slots:
         QTest::addColumn<QStringList>("fileMenu");
         QTest::addColumn<bool>("postGenerator");
 
-        const QStringList full{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
-                               "Post Generator (Auto)", "-", "Preferences", "-", "Advanced", "-",
+        const QStringList full{"Open Draft",
+                               "Save Draft",
+                               "-",
+                               "Post Generator (Manual)",
+                               "Post Generator (Auto)",
+                               "-",
+                               "Preferences",
+                               "-",
+                               "Advanced",
+                               "-",
                                "Exit"};
         QTest::newRow("no branding") << QByteArray() << "Quorvel Wuxo" << full << true;
         QTest::newRow("a name") << QByteArray("Name=Forum Helper\r\n")
                                 << "Forum Helper  [Quorvel Wuxo]" << full << true;
-        QTest::newRow("an empty name") << QByteArray("Name=\r\n") << "Quorvel Wuxo" << full
-                                       << true;
+        QTest::newRow("an empty name") << QByteArray("Name=\r\n") << "Quorvel Wuxo" << full << true;
         QTest::newRow("no post generator")
             << QByteArray("DisablePostGen=True\r\n") << "Quorvel Wuxo"
-            << QStringList{"Open Draft", "Save Draft", "-", "Preferences", "-", "Advanced", "-",
-                           "Exit"}
+            << QStringList{"Open Draft", "Save Draft", "-", "Preferences",
+                           "-",          "Advanced",   "-", "Exit"}
             << false;
-        QTest::newRow("no preferences")
-            << QByteArray("DisablePrefs=True\r\n") << "Quorvel Wuxo"
-            << QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
-                           "Post Generator (Auto)", "-", "Advanced", "-", "Exit"}
-            << true;
-        QTest::newRow("no advanced")
-            << QByteArray("DisableAdvanced=True\r\n") << "Quorvel Wuxo"
-            << QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
-                           "Post Generator (Auto)", "-", "Preferences", "-", "Exit"}
-            << true;
+        QTest::newRow("no preferences") << QByteArray("DisablePrefs=True\r\n") << "Quorvel Wuxo"
+                                        << QStringList{"Open Draft",
+                                                       "Save Draft",
+                                                       "-",
+                                                       "Post Generator (Manual)",
+                                                       "Post Generator (Auto)",
+                                                       "-",
+                                                       "Advanced",
+                                                       "-",
+                                                       "Exit"}
+                                        << true;
+        QTest::newRow("no advanced") << QByteArray("DisableAdvanced=True\r\n") << "Quorvel Wuxo"
+                                     << QStringList{"Open Draft",
+                                                    "Save Draft",
+                                                    "-",
+                                                    "Post Generator (Manual)",
+                                                    "Post Generator (Auto)",
+                                                    "-",
+                                                    "Preferences",
+                                                    "-",
+                                                    "Exit"}
+                                     << true;
         QTest::newRow("all three disabled")
             << QByteArray("DisablePostGen=True\r\nDisablePrefs=True\r\nDisableAdvanced=True\r\n")
             << "Quorvel Wuxo" << QStringList{"Open Draft", "Save Draft", "-", "Exit"} << false;
@@ -296,8 +329,8 @@ private slots:
         QFETCH(int, error);
 
         MainWindowFixture f;
-        f.folder.write(QStringLiteral("prefs.txt"), "[Branding]\r\nName=Mine\r\n[Visual]\r\nMainWidth="
-                                                        + width + "\r\n");
+        f.folder.write(QStringLiteral("prefs.txt"),
+                       "[Branding]\r\nName=Mine\r\n[Visual]\r\nMainWidth=" + width + "\r\n");
         f.folder.write(QStringLiteral("draft.txt"), "kept\r\n");
         f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();
@@ -343,8 +376,9 @@ private slots:
     void aMalformedWebLineKeepsTheEntriesBeforeIt()
     {
         MainWindowFixture f;
-        f.folder.write(QStringLiteral("web.txt"),
-                       "# links\r\nOne|http://one.example\r\n-\r\nno bar here\r\nTwo|http://two\r\n");
+        f.folder.write(
+            QStringLiteral("web.txt"),
+            "# links\r\nOne|http://one.example\r\n-\r\nno bar here\r\nTwo|http://two\r\n");
         f.folder.write(QStringLiteral("draft.txt"), "x\r\n");
         f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();

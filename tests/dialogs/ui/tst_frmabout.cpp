@@ -1,5 +1,5 @@
-#include "dialogs/ui/frmabout.h"
 #include "dialogs/helptargets.h"
+#include "dialogs/ui/frmabout.h"
 #include "fakes.h"
 #include "foundation/datafolder.h"
 #include "foundation/wuxoerror.h"

@@ -37,13 +37,14 @@ QVariant evaluate(QWebEnginePage *page, const QString &script)
 // Whether the page has drawn a frame since it loaded, so that a click finds what it shows.
 bool hasDrawn(QWebEnginePage *page)
 {
-    evaluate(page, QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
-                                  "document.documentElement.dataset.drawn = 'yes'))"));
+    evaluate(page,
+             QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
+                            "document.documentElement.dataset.drawn = 'yes'))"));
     return QTest::qWaitFor(
         [page] {
             return evaluate(page, QStringLiteral("document.documentElement.dataset.drawn"))
                        .toString()
-                   == QLatin1String("yes");
+                == QLatin1String("yes");
         },
         loadTimeout);
 }

@@ -465,10 +465,10 @@ void tst_PostGenerator::copiesBesideAClipboardManager_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QString>("post");
 
-    const QList<std::pair<const char *, Manager>> managers = {
-        {"no manager", Manager::None},
-        {"manager at once", Manager::PutsBackAtOnce},
-        {"polling manager", Manager::PutsBackAtItsNextLook}};
+    const QList<std::pair<const char *, Manager>> managers
+        = {{"no manager", Manager::None},
+           {"manager at once", Manager::PutsBackAtOnce},
+           {"polling manager", Manager::PutsBackAtItsNextLook}};
     for (const auto &[name, manager] : managers) {
         const auto row = [&](const char *what) {
             return &(QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(name, what)))
@@ -485,8 +485,8 @@ void tst_PostGenerator::copiesBesideAClipboardManager_data()
             << QStringList{"start", "copy:same", "tick", "tick", "wait", "copy:same", "tick"}
             << "A=same B=same";
         *row("text copied before and again during the run")
-            << QStringList{"copy:again", "start", "tick", "wait", "copy:again", "tick", "tick",
-                           "wait", "copy:other", "tick"}
+            << QStringList{"copy:again", "start", "tick", "wait",       "copy:again",
+                           "tick",       "tick",  "wait", "copy:other", "tick"}
             << "A=again B=other";
     }
 }
@@ -522,7 +522,8 @@ void tst_PostGenerator::copiesBesideAClipboardManager()
         QVERIFY(m_generator->isAutoRunning());
         const bool oneCopy = events.contains(QStringLiteral("copy:first"));
         QCOMPARE(m_generator->autoRun().step(), oneCopy ? 1 : 0);
-        QCOMPARE(m_generator->autoDialog()->fieldText(0), oneCopy ? QStringLiteral("first") : QString());
+        QCOMPARE(m_generator->autoDialog()->fieldText(0),
+                 oneCopy ? QStringLiteral("first") : QString());
     }
 }
 

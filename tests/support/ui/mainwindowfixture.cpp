@@ -5,10 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-MainWindowFixture::MainWindowFixture(bool seeded)
-    : folder(seeded)
-{
-}
+MainWindowFixture::MainWindowFixture(bool seeded) : folder(seeded) { }
 
 MainWindowFixture::~MainWindowFixture()
 {
