@@ -20,7 +20,7 @@ wanted=("${build[@]}")
 case "${1:-run}" in
     run) wanted+=("${run[@]}") ;;
     test) wanted+=("${run[@]}" "${tests[@]}" "${package[@]}" "${package_checks[@]}") ;;
-    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}") ;;
+    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}" "${format[@]}") ;;
     install) wanted+=("${release[@]}") ;;
     deb) wanted+=("${package[@]}") ;;
     format) wanted+=("${format[@]}") ;;
