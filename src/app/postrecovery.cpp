@@ -46,15 +46,8 @@ std::optional<QString> PostRecovery::offer()
     if (DataFolder::path().isEmpty() || !QFileInfo::exists(file))
         return std::nullopt;
     QString post;
-    try {
-        post = DraftFile::readPost(file);
-    } catch (const WuxoError &error) {
-        ReportError(source, error);
+    if (!runTrapped(source, [&] { post = DraftFile::readPost(file); }))
         return std::nullopt;
-    } catch (const std::bad_alloc &) {
-        ReportError(source, WuxoError(ErrorNumber::OutOfMemory));
-        return std::nullopt;
-    }
     // Only an unsaved post is ever written, so an empty file holds nothing to offer.
     if (!post.isEmpty()) {
         const MessageAnswer answer = Platform::prompts().messageBox(

@@ -11,6 +11,9 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include <new>
+#include <optional>
+
 namespace {
 
 QString sourceOrUnknown(const QString &source)
@@ -77,4 +80,24 @@ void ReportError(const QString &source, const WuxoError &error)
     }
     while (qGuiApp && QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
+}
+
+bool runTrapped(const QString &label, const std::function<void()> &work, int *reported)
+{
+    std::optional<WuxoError> failure;
+    try {
+        work();
+    } catch (const WuxoError &error) {
+        failure = error;
+    } catch (const std::bad_alloc &) {
+        failure = WuxoError(ErrorNumber::OutOfMemory);
+    }
+    if (reported)
+        *reported = failure ? failure->number() : ErrorNumber::None;
+    if (!failure)
+        return true;
+    // Reported outside the handler: the report itself needs memory, and the
+    // work's stack is unwound by now.
+    ReportError(label, *failure);
+    return false;
 }

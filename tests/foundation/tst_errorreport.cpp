@@ -84,6 +84,61 @@ private Q_SLOTS:
         ReportError(QStringLiteral("Main.cmdCopy"), WuxoError(ErrorNumber::InvalidArgument));
         QCOMPARE(prompts.records.size(), 1);
     }
+
+    void trappedWork_data()
+    {
+        QTest::addColumn<int>("thrown");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<QStringList>("titles");
+        // -1 stands for running out of memory.
+        QTest::newRow("work that finishes reports nothing") << 0 << true << 0 << QStringList();
+        QTest::newRow("a failure is reported with the label")
+            << 53 << false << 53 << QStringList{QStringLiteral(" Error 53 in Main.Trapped")};
+        QTest::newRow("running out of memory is error 7")
+            << -1 << false << 7 << QStringList{QStringLiteral(" Error 7 in Main.Trapped")};
+        QTest::newRow("a silent number stops the work without a box")
+            << 20 << false << 20 << QStringList();
+    }
+
+    void trappedWork()
+    {
+        QFETCH(int, thrown);
+        QFETCH(bool, finished);
+        QFETCH(int, reported);
+        QFETCH(QStringList, titles);
+        TestDataFolder folder;
+        ScriptedPrompts prompts;
+        for (qsizetype i = 0; i < titles.size(); ++i)
+            prompts.queueAnswer(MessageAnswer::Ok);
+        bool ranToEnd = false;
+        int number = -2;
+        const bool answer = runTrapped(
+            QStringLiteral("Main.Trapped"),
+            [&] {
+                if (thrown == -1)
+                    throw std::bad_alloc();
+                if (thrown != 0)
+                    throw WuxoError(thrown);
+                ranToEnd = true;
+            },
+            &number);
+
+        QCOMPARE(answer, finished);
+        QCOMPARE(ranToEnd, finished);
+        QCOMPARE(number, reported);
+        const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        QStringList expected;
+        for (const QString &title : std::as_const(titles))
+            expected.append(base + title);
+        QCOMPARE(prompts.reportTitles(), expected);
+        if (!titles.isEmpty()) {
+            const QByteArray log = folder.read(QStringLiteral("ErrorLog.txt"));
+            QVERIFY2(log.endsWith(" in Main.Trapped - "
+                                  + WuxoError::standardDescription(reported).toUtf8() + "\r\n"),
+                     log.constData());
+        }
+    }
 };
 
 QTEST_MAIN(TestErrorReport)

@@ -63,11 +63,8 @@ void SpellingCommands::start()
     m_settings = SpellingPrefs::read(objPrefs());
     if (!Dictionaries::byCode(m_dictionaries, m_settings.language))
         m_settings.language = Dictionaries::preferred(m_dictionaries, QLocale::system().name());
-    try {
-        m_checker->readWords(DataFolder::filePath(QStringLiteral("words.txt")));
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.Spelling"), error);
-    }
+    runTrapped(QStringLiteral("Main.Spelling"),
+               [this] { m_checker->readWords(DataFolder::filePath(QStringLiteral("words.txt"))); });
     buildSubmenu();
     if (m_firstFrameSeen)
         loadDictionary();
@@ -233,9 +230,6 @@ void SpellingCommands::replaceWord(qsizetype start, const QString &word, const Q
 
 void SpellingCommands::addToDictionary(const QString &word)
 {
-    try {
-        m_checker->addToDictionary(word);
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.Spelling"), error);
-    }
+    runTrapped(QStringLiteral("Main.Spelling"),
+               [this, &word] { m_checker->addToDictionary(word); });
 }

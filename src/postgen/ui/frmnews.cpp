@@ -142,17 +142,17 @@ int frmNews::fieldCount() const
 
 void frmNews::Form_Load()
 {
-    m_loadError = 0;
-    try {
-        FieldDefinitions::read(DataFolder::filePath(QStringLiteral("tags.txt")), m_definitions);
-        buildFields();
-        ApplySkin(this);
-        m_templateText.clear();
-        m_templateText = NewsTemplate::read(DataFolder::filePath(QStringLiteral("template.txt")));
-    } catch (const WuxoError &error) {
-        m_loadError = error.number();
-        ReportError(QStringLiteral("News_Load"), error);
-    }
+    runTrapped(
+        QStringLiteral("News_Load"),
+        [this] {
+            FieldDefinitions::read(DataFolder::filePath(QStringLiteral("tags.txt")), m_definitions);
+            buildFields();
+            ApplySkin(this);
+            m_templateText.clear();
+            m_templateText
+                = NewsTemplate::read(DataFolder::filePath(QStringLiteral("template.txt")));
+        },
+        &m_loadError);
 }
 
 void frmNews::buildFields()
@@ -354,13 +354,8 @@ QString frmNews::filledTemplate() const
 
 void frmNews::cmdOK_Click()
 {
-    try {
-        m_createdPost = filledTemplate();
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("News.cmdOK"), error);
-        return;
-    }
-    accept();
+    if (runTrapped(QStringLiteral("News.cmdOK"), [this] { m_createdPost = filledTemplate(); }))
+        accept();
 }
 
 void frmNews::cmdCancel_Click()
