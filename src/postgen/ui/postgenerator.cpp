@@ -108,17 +108,23 @@ void PostGenerator::startRun()
 
 void PostGenerator::cancelRun()
 {
-    if (!m_dialog)
-        return;
+    if (m_dialog)
+        endRun();
+}
+
+frmNews *PostGenerator::endRun()
+{
+    frmNews *dialog = m_dialog;
     // A tick may still be inside this dialog (a prompt or report is open):
     // it goes once control is back in the event loop.
-    m_dialog->tmrAuto()->stop();
-    m_dialog->deleteLater();
+    dialog->tmrAuto()->stop();
+    dialog->deleteLater();
     m_dialog.clear();
     disconnect(m_clipboardNotices);
     m_run = AutoRun();
     m_host->setAutoCaptions(false);
     m_host->setCaption(m_host->appCaption());
+    return dialog;
 }
 
 void PostGenerator::closeAutoRun()
@@ -131,11 +137,7 @@ void PostGenerator::tmrAuto_Timer()
     if (m_inTick || !m_dialog)
         return;
     m_inTick = true;
-    try {
-        tick();
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("News.tmrAuto"), error);
-    }
+    runTrapped(QStringLiteral("News.tmrAuto"), [this] { tick(); });
     m_inTick = false;
 }
 
@@ -202,14 +204,7 @@ void PostGenerator::clipboardChanged()
 
 void PostGenerator::finishRun()
 {
-    frmNews *dialog = m_dialog;
-    dialog->tmrAuto()->stop();
-    dialog->deleteLater();
-    m_dialog.clear();
-    disconnect(m_clipboardNotices);
-    m_run = AutoRun();
-    m_host->setAutoCaptions(false);
-    m_host->setCaption(m_host->appCaption());
+    frmNews *dialog = endRun();
     m_host->restoreWindowState();
     const QString post = dialog->filledTemplate();
     if (!post.isEmpty())

@@ -49,6 +49,9 @@ private:
     void startRun();
     void cancelRun();
     void finishRun();
+    // Stops the automatic run and gives its captions back; the dialog, answered,
+    // is deleted once control is back in the event loop.
+    frmNews *endRun();
     void tick();
     void clearClipboard();
     void clipboardChanged();
