@@ -1,3 +1,5 @@
+// Past 400 lines on purpose: both measurements share the process, X server and
+// memory plumbing below, and read best beside it.
 // Start-up of the main window, two ways, each run a fresh process and every
 // figure a median:
 // - where a user sees it: the real program on a private X server (Xvfb, with

@@ -1,3 +1,5 @@
+// Past 400 lines on purpose: one dialog, every control of its design in tables,
+// and what OK, Test and closing keep, over one fixture.
 #include "dialogs/ui/frmprefs.h"
 #include "fakes.h"
 #include "foundation/clsinifile.h"
