@@ -86,7 +86,8 @@ int main(int argc, char *argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 2;
-    auto *decorations = window.txtPost->findChild<EditorDecorations *>();
+    auto *txtPost = window.findChild<PostEdit *>(QStringLiteral("txtPost"));
+    auto *decorations = txtPost->findChild<EditorDecorations *>();
     TagLayer *tags = decorations ? decorations->findChild<TagLayer *>() : nullptr;
     if (!tags) {
         std::fprintf(stderr, "the editor has no tag decorations\n");
@@ -116,13 +117,13 @@ int main(int argc, char *argv[])
     settle(decorations, tags);
     EditorText editor = window.post();
     editor.setSelStart(int(post.size() / 2));
-    window.txtPost->setFocus();
+    txtPost->setFocus();
 
     std::vector<double> typing;
     for (int i = 0; i < keys; ++i) {
         QElapsedTimer timer;
         timer.start();
-        QTest::keyClick(window.txtPost, Qt::Key_X);
+        QTest::keyClick(txtPost, Qt::Key_X);
         typing.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     // The same with spelling off, for comparison.
@@ -132,7 +133,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < keys; ++i) {
         QElapsedTimer timer;
         timer.start();
-        QTest::keyClick(window.txtPost, Qt::Key_X);
+        QTest::keyClick(txtPost, Qt::Key_X);
         typingUnchecked.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     if (window.history().strHistory(EditHistory::newestSlot).size() != post.size() + 2 * keys) {
@@ -161,7 +162,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < keys; ++i) {
         QElapsedTimer timer;
         timer.start();
-        QTest::keyClick(window.txtPost, Qt::Key_X);
+        QTest::keyClick(txtPost, Qt::Key_X);
         typingWhileWriting.push_back(msSince(timer));
         now += 2 * RecoverySchedule::pause;
         timer.restart();
@@ -179,7 +180,7 @@ int main(int argc, char *argv[])
     // The write itself, off the window's thread, and the session end's, on it.
     std::vector<double> writes;
     for (int i = 0; i < 10; ++i) {
-        QTest::keyClick(window.txtPost, Qt::Key_Y);
+        QTest::keyClick(txtPost, Qt::Key_Y);
         now += 2 * RecoverySchedule::pause;
         recovery->writeIfDue();
         QElapsedTimer timer;
@@ -187,7 +188,7 @@ int main(int argc, char *argv[])
         recovery->waitForWriter();
         writes.push_back(msSince(timer));
     }
-    QTest::keyClick(window.txtPost, Qt::Key_Z);
+    QTest::keyClick(txtPost, Qt::Key_Z);
     QElapsedTimer sessionEnd;
     sessionEnd.start();
     recovery->sessionEnding();

@@ -192,10 +192,11 @@ int main(int argc, char *argv[])
     window.post().setSelection(40, 0);
     ok &= shoot(&window, out + QStringLiteral("/main-window.png"));
 
-    window.cmdPreview_Click();
+    auto *cmdPreview = window.findChild<SkinButton *>(QStringLiteral("cmdPreview"));
+    cmdPreview->click();
     settle(4000);
     ok &= shoot(&window, out + QStringLiteral("/preview.png"));
-    window.cmdPreview_Click();
+    cmdPreview->click();
 
     {
         frmNews news(&window);

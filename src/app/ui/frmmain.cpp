@@ -2,8 +2,10 @@
 
 #include "app/draftfile.h"
 #include "app/postrecovery.h"
+#include "app/ui/datafilecommands.h"
 #include "app/ui/postedit.h"
 #include "app/ui/spellingcommands.h"
+#include "dialogs/ui/helpcommands.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -52,10 +54,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_geometry(MainGeometry
     setWindowTitle(PrefsFile::productCaption());
     buildControls();
     buildMenus();
-    connectControls();
     m_postGenerator = new PostGenerator(this, this);
     m_tags = new TagCommands(txtPost, this);
-    m_tags->attachLists(cmbFont, cmbSize, cmbColor);
+    m_help = new HelpCommands(this);
+    m_dataFiles = new DataFileCommands(this);
+    connectControls();
     m_spelling = new SpellingCommands(txtPost, m_decorations, mnuEdit, this);
     m_preview = new PreviewBrowser(WebBrowser, this);
     setUpRecovery();
@@ -77,7 +80,7 @@ EditorText frmMain::post() const
 
 void frmMain::Form_Load()
 {
-    try {
+    runTrapped(QStringLiteral("Main.Load"), [this] {
         if (!Platform::instanceLock().tryAcquire()) {
             Platform::prompts().messageBox(
                 applicationTitle
@@ -111,11 +114,7 @@ void frmMain::Form_Load()
         m_postChanged = false;
         if (FileExists(DraftFile::path()))
             mnuFileLoadDraft->setEnabled(true);
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.Load"), error);
-    } catch (const std::bad_alloc &) {
-        ReportError(QStringLiteral("Main.Load"), WuxoError(ErrorNumber::OutOfMemory));
-    }
+    });
 }
 
 void frmMain::applyBranding()
@@ -224,7 +223,7 @@ void frmMain::Form_Unload()
         PrefsFile::writeVisual(objPrefs(), WindowSize{float(outer.width()), float(outer.height())});
     }
     if (mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
-        closeAutoRun();
+        m_postGenerator->closeAutoRun();
     qApp->removeEventFilter(this);
 }
 
@@ -270,7 +269,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
         && static_cast<QWidget *>(watched)->window() == this) {
-        mnuHelpReadMe_Click();
+        m_help->mnuHelpReadMe_Click();
         return true;
     }
     if (watched == centralWidget() && event->type() == QEvent::Resize)

@@ -11,6 +11,8 @@
 
 #include <array>
 
+class DataFileCommands;
+class HelpCommands;
 class PostEdit;
 class PostRecovery;
 class SessionEndRequest;
@@ -33,7 +35,8 @@ struct UserMenuEntry;
 // The main window: the post editor with its formatting commands, the Edit menu
 // and history, drafts, the user's Insert and Web menus and the doors to the
 // other windows. It owns the post, its history and the unsaved-changes flag.
-// Controls are public under their design names, for the commands built elsewhere.
+// Its controls and handlers are private: tests and screen readers find the
+// controls by object name, and the menus come from one command table.
 class frmMain : public QMainWindow, private PostGeneratorHost
 {
     Q_OBJECT
@@ -58,8 +61,8 @@ public:
     QString webEntryValue(int index) const;
     QString insertEntryValue(int index) const;
 
-    // Where the embedded browser goes: the editor's place, in the client area.
-    QRect webBrowserGeometry() const { return m_geometry.webBrowser; }
+    // Where the controls are, in the client area; the embedded browser takes
+    // the editor's place.
     MainGeometry layoutGeometry() const { return m_geometry; }
     // Widens a header label to its caption where the font runs wider than the design's.
     static void fitHeaderLabel(SkinLabel *label);
@@ -70,80 +73,26 @@ public:
     QSizeF outerSizeTwips() const;
     void setOuterSizeTwips(float width, float height);
 
-    // Controls, by their design names.
-    SkinPanel *picContainer = nullptr;
-    std::array<SkinShape *, 2> shpHeaders{};
-    std::array<SkinLabel *, 3> lblHeaders{};
-    SkinLine *Line1 = nullptr;
-    SkinButton *cmdBold = nullptr;
-    SkinButton *cmdItalic = nullptr;
-    SkinButton *cmdUnderlined = nullptr;
-    QComboBox *cmbFont = nullptr;
-    QComboBox *cmbSize = nullptr;
-    QComboBox *cmbColor = nullptr;
-    SkinButton *cmdNewsManual = nullptr;
-    SkinButton *cmdNewsAuto = nullptr;
-    SkinButton *cmdURL = nullptr;
-    SkinButton *cmdImage = nullptr;
-    SkinButton *cmdEmail = nullptr;
-    SkinButton *cmdQuote = nullptr;
-    SkinButton *cmdCode = nullptr;
-    SkinButton *cmdList = nullptr;
-    PostEdit *txtPost = nullptr;
-    SkinShape *shpButtons = nullptr;
-    SkinButton *cmdCopy = nullptr;
-    SkinButton *cmdPreview = nullptr;
-    // The embedded browser's place: hidden and empty until the preview puts its
-    // view inside (it has a layout that fills it).
-    QWidget *WebBrowser = nullptr;
+    // The desktop session ends (frmmain_recovery.cpp): the post goes to the
+    // recovery file at once, then the window closes as usual when the session
+    // lets the program ask, and otherwise ends without a question.
+    void commitData(SessionEndRequest &request);
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuFileLoadDraft = nullptr;
-    QAction *mnuFileSaveDraft = nullptr;
-    QAction *mnuFileLine4 = nullptr;
-    QAction *mnuFileNewsManual = nullptr;
-    QAction *mnuFileNewsAuto = nullptr;
-    QAction *mnuFileLine3 = nullptr;
-    QAction *mnuFilePrefs = nullptr;
-    QAction *mnuFileLine1 = nullptr;
-    QMenu *mnuFileAdv = nullptr;
-    QAction *mnuFileAdvEditInsert = nullptr;
-    QAction *mnuFileAdvEditWeb = nullptr;
-    QAction *mnuFileAdvEditTemplate = nullptr;
-    QAction *mnuFileAdvEditTags = nullptr;
-    QAction *mnuFileAdvEditPreview = nullptr;
-    QAction *mnuFileLine2 = nullptr;
-    QAction *mnuFileExit = nullptr;
-    QMenu *mnuEdit = nullptr;
-    QAction *mnuEditUndo = nullptr;
-    QAction *mnuEditRedo = nullptr;
-    QAction *mnuEditLine1 = nullptr;
-    QAction *mnuEditCut = nullptr;
-    QAction *mnuEditCopy = nullptr;
-    QAction *mnuEditPaste = nullptr;
-    QAction *mnuEditPasteBBCode = nullptr;
-    QAction *mnuEditLine2 = nullptr;
-    QAction *mnuEditSelectAll = nullptr;
-    QAction *mnuEditClearAll = nullptr;
-    QMenu *mnuInsert = nullptr;
-    QList<QAction *> mnuInsertUser;
-    QMenu *mnuWeb = nullptr;
-    QList<QAction *> mnuWebURL;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuHelpReadMe = nullptr;
-    QAction *mnuHelpUpdate = nullptr;
-    QMenu *mnuHelpWeb = nullptr;
-    QAction *mnuHelpWebQuorvel = nullptr;
-    QAction *mnuHelpWebForums = nullptr;
-    QAction *mnuHelpWebEmail = nullptr;
-    QAction *mnuHelpDonate = nullptr;
-    QAction *mnuHelpAbout = nullptr;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
-public slots:
+private:
+    // One row of the menu table (frmmain_menus.cpp).
+    struct MenuCommand;
+    static const QList<MenuCommand> &menuCommands();
+
     // Window
     void mnuFileExit_Click();
 
-    // Edit history and Edit menu
+    // Edit history and Edit menu (frmmain_edit.cpp)
     void txtPost_Change();
     void txtPost_KeyDown(int key);
     void mnuEditUndo_Click();
@@ -159,66 +108,20 @@ public slots:
     bool mnuFileSaveDraft_Click();
     void mnuFileLoadDraft_Click();
 
-    // Insert and Web menus
+    // Insert and Web menus (frmmain_usermenus.cpp)
     void mnuInsertUser_Click(int index);
     void mnuWebURL_Click(int index);
 
-    // Data files
-    void mnuFileAdvEditInsert_Click();
-    void mnuFileAdvEditWeb_Click();
-    void mnuFileAdvEditTemplate_Click();
-    void mnuFileAdvEditTags_Click();
-    void mnuFileAdvEditPreview_Click();
-
-    // Help
-    void mnuHelpReadMe_Click();
-    void mnuHelpUpdate_Click();
-    void mnuHelpWebQuorvel_Click();
-    void mnuHelpWebForums_Click();
-    void mnuHelpWebEmail_Click();
-    void mnuHelpDonate_Click();
     void mnuHelpAbout_Click();
 
-    // Formatting commands, copy and preview (frmmain_commands.cpp)
-    void cmdBold_Click();
-    void cmdItalic_Click();
-    void cmdUnderlined_Click();
-    void cmdURL_Click();
-    void cmdImage_Click();
-    void cmdEmail_Click();
-    void cmdQuote_Click();
-    void cmdCode_Click();
-    void cmdList_Click();
-    void cmbFont_Click();
-    void cmbSize_Click();
-    void cmbColor_Click();
+    // Copy, preview and preferences (frmmain_commands.cpp)
     void cmdCopy_Click();
     void cmdPreview_Click();
-
-    // Post generator and preferences (frmmain_commands.cpp)
-    void mnuFileNewsManual_Click();
-    void mnuFileNewsAuto_Click();
-    void cmdNewsManual_Click();
-    void cmdNewsAuto_Click();
     void mnuFilePrefs_Click();
-
-    // The desktop session ends (frmmain_recovery.cpp): the post goes to the
-    // recovery file at once, then the window closes as usual when the session
-    // lets the program ask, and otherwise ends without a question.
-    void commitData(SessionEndRequest &request);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-
-private:
-    // frmmain_commands.cpp
     void warnPostTooShort();
     void showPreviewState(bool previewing);
 
-    // frmmain_build.cpp
+    // frmmain_build.cpp and frmmain_menus.cpp
     void buildControls();
     void buildMenus();
     void connectControls();
@@ -233,7 +136,6 @@ private:
     void applyGeometry();
     void resizeToOuterSize();
     void centreOnScreen();
-    void closeAutoRun();
 
     // frmmain_usermenus.cpp
     void buildUserMenu(const QString &fileName, QMenu *menu, QList<QAction *> &items,
@@ -241,7 +143,7 @@ private:
     void addUserEntry(QMenu *menu, QList<QAction *> &items, const UserMenuEntry &entry,
                       void (frmMain::*clicked)(int));
 
-    // frmmain_commands.cpp: what the post generator asks of the window
+    // frmmain_generatorhost.cpp: what the post generator asks of the window
     QString postText() const override;
     void clearPost() override;
     void moveCaretToEnd() override;
@@ -263,11 +165,58 @@ private:
     void postStateChanged();
     void offerRecovery();
 
+    // Controls, by their design names.
+    SkinPanel *picContainer = nullptr;
+    std::array<SkinShape *, 2> shpHeaders{};
+    std::array<SkinLabel *, 3> lblHeaders{};
+    SkinLine *Line1 = nullptr;
+    SkinButton *cmdBold = nullptr;
+    SkinButton *cmdItalic = nullptr;
+    SkinButton *cmdUnderlined = nullptr;
+    QComboBox *cmbFont = nullptr;
+    QComboBox *cmbSize = nullptr;
+    QComboBox *cmbColor = nullptr;
+    SkinButton *cmdNewsManual = nullptr;
+    SkinButton *cmdNewsAuto = nullptr;
+    SkinButton *cmdURL = nullptr;
+    SkinButton *cmdImage = nullptr;
+    SkinButton *cmdEmail = nullptr;
+    SkinButton *cmdQuote = nullptr;
+    SkinButton *cmdCode = nullptr;
+    SkinButton *cmdList = nullptr;
+    PostEdit *txtPost = nullptr;
+    PostLengthLabel *lblLength = nullptr;
+    SkinShape *shpButtons = nullptr;
+    SkinButton *cmdCopy = nullptr;
+    SkinButton *cmdPreview = nullptr;
+    // The embedded browser's place: hidden and empty until the preview puts its
+    // view inside (it has a layout that fills it).
+    QWidget *WebBrowser = nullptr;
+
+    // The menu entries the window changes after building them; the others are
+    // only in the command table.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileLoadDraft = nullptr;
+    QAction *mnuFileSaveDraft = nullptr;
+    QAction *mnuFileNewsManual = nullptr;
+    QAction *mnuFileNewsAuto = nullptr;
+    QAction *mnuFileLine3 = nullptr;
+    QAction *mnuFilePrefs = nullptr;
+    QAction *mnuFileLine1 = nullptr;
+    QMenu *mnuFileAdv = nullptr;
+    QAction *mnuFileLine2 = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuInsert = nullptr;
+    QList<QAction *> mnuInsertUser;
+    QMenu *mnuWeb = nullptr;
+    QList<QAction *> mnuWebURL;
+
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
     TagCommands *m_tags = nullptr;
+    HelpCommands *m_help = nullptr;
+    DataFileCommands *m_dataFiles = nullptr;
     EditorDecorations *m_decorations = nullptr;
-    PostLengthLabel *lblLength = nullptr;
     SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
     PostRecovery *m_recovery = nullptr;

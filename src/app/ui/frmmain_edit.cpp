@@ -9,30 +9,15 @@
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "markup/htmltobbcode.h"
+#include "markup/ui/tagcommands.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QScopedValueRollback>
 
-namespace {
-
-// Runs a handler's work under its error trap.
-template<typename Work> void trapped(const QString &source, Work work)
-{
-    try {
-        work();
-    } catch (const WuxoError &error) {
-        ReportError(source, error);
-    } catch (const std::bad_alloc &) {
-        ReportError(source, WuxoError(ErrorNumber::OutOfMemory));
-    }
-}
-
-} // namespace
-
 void frmMain::txtPost_Change()
 {
-    trapped(QStringLiteral("Main.txtEmailBody_Change"), [this] {
+    runTrapped(QStringLiteral("Main.txtEmailBody_Change"), [this] {
         if (!m_restoring)
             m_history.record(post().text());
         markChangedIfNotEmpty();
@@ -132,16 +117,16 @@ void frmMain::showEditMenu(const QPoint &globalPos, int position)
 
 void frmMain::txtPost_KeyDown(int key)
 {
-    trapped(QStringLiteral("Main.txtPost_KeyDown"), [this, key] {
+    runTrapped(QStringLiteral("Main.txtPost_KeyDown"), [this, key] {
         switch (key) {
         case Qt::Key_B:
-            cmdBold_Click();
+            m_tags->cmdBold_Click();
             break;
         case Qt::Key_U:
-            cmdUnderlined_Click();
+            m_tags->cmdUnderlined_Click();
             break;
         case Qt::Key_I:
-            cmdItalic_Click();
+            m_tags->cmdItalic_Click();
             break;
         case Qt::Key_Backspace:
             deleteWordBeforeCaret();
@@ -170,12 +155,9 @@ bool frmMain::mnuFileSaveDraft_Click()
     if (editor.isEmpty())
         return true;
     // The menu and the flag change only once the draft is safely on disk.
-    try {
-        DraftFile::save(DraftFile::path(), editor.text());
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.SaveDraft"), error);
+    if (!runTrapped(QStringLiteral("Main.SaveDraft"),
+                    [&editor] { DraftFile::save(DraftFile::path(), editor.text()); }))
         return false;
-    }
     mnuFileSaveDraft->setEnabled(false);
     mnuFileLoadDraft->setEnabled(true);
     setBlnPostChanged(false);
@@ -193,15 +175,8 @@ void frmMain::mnuFileLoadDraft_Click()
     }
     // Read the whole draft before touching the post: an unreadable draft leaves it as it is.
     DraftFile::Restored draft;
-    try {
-        draft = DraftFile::read(path);
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.LoadDraft"), error);
+    if (!runTrapped(QStringLiteral("Main.LoadDraft"), [&] { draft = DraftFile::read(path); }))
         return;
-    } catch (const std::bad_alloc &) {
-        ReportError(QStringLiteral("Main.LoadDraft"), WuxoError(ErrorNumber::OutOfMemory));
-        return;
-    }
 
     EditorText editor = post();
     editor.setText(QString());

@@ -76,22 +76,17 @@ QString frmMain::insertEntryValue(int index) const
 
 void frmMain::mnuInsertUser_Click(int index)
 {
-    try {
+    runTrapped(QStringLiteral("Main.mnuInsertUser"), [this, index] {
         if (mnuInsertUser.value(index) && mnuInsertUser[index]->isSeparator())
             return;
         const QString text
             = UserMenuFile::insertText(insertEntryValue(index), QDateTime::currentDateTime());
         post().replaceSelection(text);
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.mnuInsertUser"), error);
-    }
+    });
 }
 
 void frmMain::mnuWebURL_Click(int index)
 {
-    try {
-        UserMenuFile::openWebValue(webEntryValue(index));
-    } catch (const WuxoError &error) {
-        ReportError(QStringLiteral("Main.mnuWebURL"), error);
-    }
+    runTrapped(QStringLiteral("Main.mnuWebURL"),
+               [this, index] { UserMenuFile::openWebValue(webEntryValue(index)); });
 }

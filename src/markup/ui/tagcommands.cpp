@@ -15,6 +15,8 @@ TagCommands::TagCommands(QPlainTextEdit *editor, QObject *parent)
 void TagCommands::attachLists(QComboBox *cmbFont, QComboBox *cmbSize, QComboBox *cmbColor)
 {
     const auto fill = [](QComboBox *list, const QStringList &items) {
+        // A screen reader names the list by its heading.
+        list->setAccessibleName(items.constFirst());
         list->clear();
         list->addItems(items);
         list->setCurrentIndex(0);

@@ -16,8 +16,9 @@ class TagCommands : public QObject
 public:
     TagCommands(QPlainTextEdit *editor, QObject *parent);
 
-    // Fills the three lists with their items (heading shown) and runs the list
-    // commands on every choice, also of the item already shown.
+    // Fills the three lists with their items (heading shown, and the list named
+    // by it) and runs the list commands on every choice, also of the item
+    // already shown.
     void attachLists(QComboBox *cmbFont, QComboBox *cmbSize, QComboBox *cmbColor);
 
 public slots:

@@ -29,8 +29,8 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
-        w->mnuEditClearAll_Click();
+        QTest::keyClicks(txtPost(w), QStringLiteral("abc"));
+        action(w, "mnuEditClearAll")->trigger();
         QVERIFY(w->blnPostChanged());
         QVERIFY(w->close());
         QVERIFY(f.prompts.records.isEmpty());
@@ -40,8 +40,8 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
-        w->mnuFileSaveDraft_Click();
+        QTest::keyClicks(txtPost(w), QStringLiteral("abc"));
+        action(w, "mnuFileSaveDraft")->trigger();
         QVERIFY(w->close());
         QVERIFY(f.prompts.records.isEmpty());
     }
@@ -50,9 +50,9 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("abc"));
         f.prompts.queueAnswer(MessageAnswer::Cancel);
-        w->mnuFileExit->trigger();
+        action(w, "mnuFileExit")->trigger();
 
         QCOMPARE(f.prompts.records.size(), 1);
         const PromptRecord &box = f.prompts.records[0];
@@ -69,7 +69,7 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("abc"));
         f.prompts.queueAnswer(MessageAnswer::No);
         QVERIFY(w->close());
         QVERIFY(!w->isVisible());
@@ -80,7 +80,7 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("abc"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("abc"));
         f.prompts.queueAnswer(MessageAnswer::Yes);
         QVERIFY(w->close());
         QCOMPARE(f.folder.read(QStringLiteral("draft.txt")), QByteArray("abc\r\n"));
@@ -90,7 +90,7 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("precious"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("precious"));
         QDir().mkdir(f.folder.path(QStringLiteral("draft.txt")));
         f.prompts.queueAnswer(MessageAnswer::Yes);
         f.prompts.queueAnswer(MessageAnswer::Ok); // the failed save is reported
@@ -230,9 +230,9 @@ private slots:
             });
         };
         closeWhenShown();
-        w->mnuHelpAbout->trigger();
+        action(w, "mnuHelpAbout")->trigger();
         closeWhenShown();
-        w->mnuFilePrefs->trigger();
+        action(w, "mnuFilePrefs")->trigger();
         QCOMPARE(opened, (QStringList{"frmAbout", "frmPrefs"}));
         QVERIFY(f.shell.requests.isEmpty());
     }
@@ -241,9 +241,9 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("mine"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("mine"));
         f.prompts.queueAnswer(MessageAnswer::Cancel);
-        w->cmdNewsManual->click();
+        control<SkinButton>(w, "cmdNewsManual")->click();
         QCOMPARE(f.prompts.titles(), QStringList{"New Post"});
         QCOMPARE(w->post().text(), QStringLiteral("mine"));
     }
@@ -252,14 +252,14 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        w->mnuFileNewsAuto->trigger();
-        QCOMPARE(w->mnuFileNewsAuto->text(), QStringLiteral("Cancel Auto Mode"));
-        QCOMPARE(w->cmdNewsAuto->text(), QStringLiteral("Cancel"));
-        QCOMPARE(spokenName(w->cmdNewsAuto), QStringLiteral("Cancel"));
+        action(w, "mnuFileNewsAuto")->trigger();
+        QCOMPARE(action(w, "mnuFileNewsAuto")->text(), QStringLiteral("Cancel Auto Mode"));
+        QCOMPARE(control<SkinButton>(w, "cmdNewsAuto")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(spokenName(control<SkinButton>(w, "cmdNewsAuto")), QStringLiteral("Cancel"));
         QVERIFY(w->close());
-        QCOMPARE(w->mnuFileNewsAuto->text(), QStringLiteral("Post Generator (Auto)"));
-        QCOMPARE(w->cmdNewsAuto->text(), QStringLiteral("Auto"));
-        QCOMPARE(spokenName(w->cmdNewsAuto), QStringLiteral("Auto"));
+        QCOMPARE(action(w, "mnuFileNewsAuto")->text(), QStringLiteral("Post Generator (Auto)"));
+        QCOMPARE(control<SkinButton>(w, "cmdNewsAuto")->text(), QStringLiteral("Auto"));
+        QCOMPARE(spokenName(control<SkinButton>(w, "cmdNewsAuto")), QStringLiteral("Auto"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Quorvel Wuxo"));
     }
 
@@ -270,21 +270,21 @@ private slots:
         const QSize extra = w->size() - w->centralWidget()->size();
         w->resize(QSize(600, 400) + extra);
         QTRY_COMPARE(w->centralWidget()->size(), QSize(600, 400));
-        QCOMPARE(w->picContainer->geometry(), QRect(0, 1, 602, 400));
-        QCOMPARE(w->txtPost->geometry(), QRect(5, 118, 590, 246));
-        QCOMPARE(w->shpButtons->geometry(), QRect(0, 369, 600, 30));
-        QCOMPARE(w->shpHeaders[0]->width(), 600);
-        QCOMPARE(w->cmdCopy->pos(), QPoint(208, 374));
-        QCOMPARE(w->cmdPreview->pos(), QPoint(301, 374));
-        QCOMPARE(w->WebBrowser->geometry(), QRect(5, 118, 590, 246));
-        QCOMPARE(w->webBrowserGeometry(), QRect(5, 118, 590, 246));
-        QCOMPARE(w->cmdBold->pos(), QPoint(5, 31));
+        QCOMPARE(control<SkinPanel>(w, "picContainer")->geometry(), QRect(0, 1, 602, 400));
+        QCOMPARE(txtPost(w)->geometry(), QRect(5, 118, 590, 246));
+        QCOMPARE(control<SkinShape>(w, "shpButtons")->geometry(), QRect(0, 369, 600, 30));
+        QCOMPARE(control<SkinShape>(w, "shpHeaders(0)")->width(), 600);
+        QCOMPARE(control<SkinButton>(w, "cmdCopy")->pos(), QPoint(208, 374));
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->pos(), QPoint(301, 374));
+        QCOMPARE(control(w, "WebBrowser")->geometry(), QRect(5, 118, 590, 246));
+        QCOMPARE(w->layoutGeometry().webBrowser, QRect(5, 118, 590, 246));
+        QCOMPARE(control<SkinButton>(w, "cmdBold")->pos(), QPoint(5, 31));
 
         w->resize(QSize(550, 362) + extra);
         QTRY_COMPARE(w->centralWidget()->size(), QSize(550, 362));
-        QCOMPARE(w->txtPost->size(), QSize(540, 208));
-        QCOMPARE(w->cmdCopy->pos(), QPoint(183, 336));
-        QCOMPARE(w->cmdPreview->pos(), QPoint(276, 336));
+        QCOMPARE(txtPost(w)->size(), QSize(540, 208));
+        QCOMPARE(control<SkinButton>(w, "cmdCopy")->pos(), QPoint(183, 336));
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->pos(), QPoint(276, 336));
     }
 
     void minimizingChangesNoLayout()

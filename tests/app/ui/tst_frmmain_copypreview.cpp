@@ -53,7 +53,7 @@ private slots:
         w->post().setText(post);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         f.prompts.queueAnswer(MessageAnswer::Ok);
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QCOMPARE(f.prompts.records.size(), 1);
         QCOMPARE(f.prompts.records[0].text, QStringLiteral("You must enter a message to post!"));
         QCOMPARE(f.prompts.records[0].title, QStringLiteral("Error"));
@@ -69,19 +69,19 @@ private slots:
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("a") + breaks(17) + QStringLiteral("b"));
         QVERIFY(w->blnPostChanged());
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QCOMPARE(text(w), QStringLiteral("a") + breaks(3) + QStringLiteral("b"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\n\n\nb"));
         QVERIFY(!w->blnPostChanged());
         QVERIFY(f.prompts.records.isEmpty());
         // 17 breaks became 9, 6, 4 and then 3, one edit per pass.
         for (int count : {4, 6, 9, 17}) {
-            w->mnuEditUndo_Click();
+            action(w, "mnuEditUndo")->trigger();
             QCOMPARE(text(w), QStringLiteral("a") + breaks(count) + QStringLiteral("b"));
         }
         // Closing right after a copy asks nothing.
         w->post().setText(QStringLiteral("done"));
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QVERIFY(w->close());
         QVERIFY(f.prompts.records.isEmpty());
     }
@@ -96,9 +96,9 @@ private slots:
         w->post().setSelection(w->post().length(), 0);
         // The key waits in the queue and is typed while the copy lets events run.
         QCoreApplication::postEvent(
-            w->txtPost,
+            txtPost(w),
             new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z")));
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QCOMPARE(text(w), QStringLiteral("one\r\ntwoz"));
         QCOMPARE(clipboard.written, QStringList{QStringLiteral("one\ntwoz")});
         QCOMPARE(clipboard.clears, 1);
@@ -113,7 +113,7 @@ private slots:
         const QString post = QStringLiteral("a") + breaks(5) + QStringLiteral("b");
         w->post().setText(post);
         const QString older = w->history().strHistory(98);
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QCOMPARE(text(w), post);
         QCOMPARE(w->history().strHistory(98), older); // no edit recorded
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\n\n\n\n\nb"));
@@ -128,7 +128,7 @@ private slots:
                        "Second|http://two.example\r\n");
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("hi there"));
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QVERIFY(w->windowState() & Qt::WindowMinimized);
         QCOMPARE(f.shell.targets(), QStringList{QStringLiteral("http://two.example")});
         QCOMPARE(f.shell.requests[0].verb, QString());
@@ -143,7 +143,7 @@ private slots:
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("hi there"));
         f.prompts.queueAnswer(MessageAnswer::Ok);
-        w->cmdCopy_Click();
+        control<SkinButton>(w, "cmdCopy")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hi there"));
         QVERIFY(!w->blnPostChanged());
         QCOMPARE(f.prompts.records.size(), 1);
@@ -160,31 +160,34 @@ private slots:
         w->post().setSelection(3, 2);
         QVERIFY(!w->previewBrowser()->isCreated()); // not made before it is needed
 
-        w->cmdPreview_Click();
+        control<SkinButton>(w, "cmdPreview")->click();
         QCOMPARE(f.folder.read(QStringLiteral("preview.html")),
                  QByteArray("<html><body><b>Hi</b> there</body></html>\r\n"));
-        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Edit Post"));
-        QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Preview"));
-        QCOMPARE(spokenName(w->cmdPreview), QStringLiteral("Edit Post"));
-        QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Preview"));
-        QVERIFY(w->lblHeaders[1]->width()
-                >= w->lblHeaders[1]->fontMetrics().horizontalAdvance(w->lblHeaders[1]->text()));
-        QVERIFY(w->txtPost->isHidden());
-        QVERIFY(!w->WebBrowser->isHidden());
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->text(), QStringLiteral("Edit Post"));
+        QCOMPARE(control<SkinLabel>(w, "lblHeaders(1)")->text(), QStringLiteral("Post Preview"));
+        QCOMPARE(spokenName(control<SkinButton>(w, "cmdPreview")), QStringLiteral("Edit Post"));
+        QCOMPARE(spokenName(control<SkinLabel>(w, "lblHeaders(1)")),
+                 QStringLiteral("Post Preview"));
+        QVERIFY(control<SkinLabel>(w, "lblHeaders(1)")->width()
+                >= control<SkinLabel>(w, "lblHeaders(1)")
+                       ->fontMetrics()
+                       .horizontalAdvance(control<SkinLabel>(w, "lblHeaders(1)")->text()));
+        QVERIFY(txtPost(w)->isHidden());
+        QVERIFY(!control(w, "WebBrowser")->isHidden());
         QVERIFY(w->previewBrowser()->isCreated());
-        QCOMPARE(w->previewBrowser()->view()->size(), w->txtPost->size());
+        QCOMPARE(w->previewBrowser()->view()->size(), txtPost(w)->size());
 
         // Formatting still works on the hidden post.
-        w->cmdBold_Click();
+        control<SkinButton>(w, "cmdBold")->click();
         QCOMPARE(text(w), QStringLiteral("[b][B]Hi[/B][/b] there"));
 
         f.folder.remove(QStringLiteral("preview.html"));
-        w->cmdPreview_Click();
-        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
-        QCOMPARE(w->lblHeaders[1]->text(), QStringLiteral("Post Editor"));
-        QCOMPARE(spokenName(w->lblHeaders[1]), QStringLiteral("Post Editor"));
-        QVERIFY(!w->txtPost->isHidden());
-        QVERIFY(w->WebBrowser->isHidden());
+        control<SkinButton>(w, "cmdPreview")->click();
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->text(), QStringLiteral("Preview Post"));
+        QCOMPARE(control<SkinLabel>(w, "lblHeaders(1)")->text(), QStringLiteral("Post Editor"));
+        QCOMPARE(spokenName(control<SkinLabel>(w, "lblHeaders(1)")), QStringLiteral("Post Editor"));
+        QVERIFY(!txtPost(w)->isHidden());
+        QVERIFY(control(w, "WebBrowser")->isHidden());
         QVERIFY(
             !f.folder.exists(QStringLiteral("preview.html"))); // nothing written on the way back
         QCOMPARE(w->post().selStart(), 6);
@@ -197,11 +200,11 @@ private slots:
         writePrefs(f, "PreviewIntegrated=0\r\n");
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("[i]x[/i]"));
-        w->cmdPreview_Click();
-        w->cmdPreview_Click();
+        control<SkinButton>(w, "cmdPreview")->click();
+        control<SkinButton>(w, "cmdPreview")->click();
         QCOMPARE(f.shell.targets(), QStringList(2, f.folder.path(QStringLiteral("preview.html"))));
-        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
-        QVERIFY(!w->txtPost->isHidden());
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->text(), QStringLiteral("Preview Post"));
+        QVERIFY(!txtPost(w)->isHidden());
         QVERIFY(!w->previewBrowser()->isCreated());
     }
 
@@ -213,16 +216,16 @@ private slots:
         w->post().setText(QStringLiteral("[i]x[/i]"));
         f.prompts.queueAnswer(MessageAnswer::Ok);
 
-        w->cmdPreview_Click();
-        w->cmdPreview_Click();
+        control<SkinButton>(w, "cmdPreview")->click();
+        control<SkinButton>(w, "cmdPreview")->click();
 
         QCOMPARE(f.shell.targets(), QStringList(2, f.folder.path(QStringLiteral("preview.html"))));
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].text.startsWith(
             QStringLiteral("The integrated browser cannot be started: ")));
-        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
-        QVERIFY(!w->txtPost->isHidden());
-        QVERIFY(w->WebBrowser->isHidden());
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->text(), QStringLiteral("Preview Post"));
+        QVERIFY(!txtPost(w)->isHidden());
+        QVERIFY(control(w, "WebBrowser")->isHidden());
         QVERIFY(!w->previewBrowser()->isCreated());
     }
 
@@ -255,12 +258,12 @@ private slots:
         frmMain *w = f.open();
         w->post().setText(post);
         f.prompts.queueAnswer(MessageAnswer::Ok);
-        w->cmdPreview_Click();
+        control<SkinButton>(w, "cmdPreview")->click();
         QCOMPARE(f.prompts.records.size(), 1);
         QVERIFY(f.prompts.records[0].title.endsWith(
             QStringLiteral(" Error %1 in Main.Preview").arg(number)));
-        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
-        QVERIFY(!w->txtPost->isHidden());
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->text(), QStringLiteral("Preview Post"));
+        QVERIFY(!txtPost(w)->isHidden());
         QCOMPARE(f.folder.read(QStringLiteral("preview.html")), QByteArray("earlier page"));
         QVERIFY(f.folder.read(QStringLiteral("ErrorLog.txt")).contains(" in Main.Preview - "));
     }
@@ -269,18 +272,18 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QCOMPARE(w->cmbFont->currentIndex(), 0);
-        QCOMPARE(w->cmbFont->count(), 7);
+        QCOMPARE(control<QComboBox>(w, "cmbFont")->currentIndex(), 0);
+        QCOMPARE(control<QComboBox>(w, "cmbFont")->count(), 7);
         w->post().setText(QStringLiteral("x"));
         w->post().setSelection(0, 1);
-        Q_EMIT w->cmbFont->activated(3);
+        Q_EMIT control<QComboBox>(w, "cmbFont")->activated(3);
         QCOMPARE(text(w), QStringLiteral("[FONT=Courier]x[/FONT]"));
-        Q_EMIT w->cmbFont->activated(3);
+        Q_EMIT control<QComboBox>(w, "cmbFont")->activated(3);
         QCOMPARE(text(w), QStringLiteral("[FONT=Courier][FONT=Courier]x[/FONT][/FONT]"));
         w->post().setText(QString());
-        Q_EMIT w->cmbColor->activated(6);
-        Q_EMIT w->cmbSize->textActivated(QStringLiteral("Largest"));
-        Q_EMIT w->cmbSize->textActivated(QStringLiteral("Size"));
+        Q_EMIT control<QComboBox>(w, "cmbColor")->activated(6);
+        Q_EMIT control<QComboBox>(w, "cmbSize")->textActivated(QStringLiteral("Largest"));
+        Q_EMIT control<QComboBox>(w, "cmbSize")->textActivated(QStringLiteral("Size"));
         QCOMPARE(text(w), QStringLiteral("[COLOR=gray][SIZE=14][/SIZE][/COLOR]"));
     }
 };

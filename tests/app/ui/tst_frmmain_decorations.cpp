@@ -39,13 +39,13 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        auto *engine = w->txtPost->findChild<EditorDecorations *>();
+        auto *engine = txtPost(w)->findChild<EditorDecorations *>();
         QVERIFY(engine);
-        QTest::keyClicks(w->txtPost, QStringLiteral("[font=Courier]x[/font] [Url]y"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("[font=Courier]x[/font] [Url]y"));
         QTRY_VERIFY(engine->isIdle()
-                    && formatsOf(w->txtPost->document()->firstBlock(), engine->colours())
+                    && formatsOf(txtPost(w)->document()->firstBlock(), engine->colours())
                            .contains(u"wave"));
-        QCOMPARE(formatsOf(w->txtPost->document()->firstBlock(), engine->colours()),
+        QCOMPARE(formatsOf(txtPost(w)->document()->firstBlock(), engine->colours()),
                  QStringLiteral("0+6:tag 6+7:value 13+1:tag 15+7:tag 23+5:wave"));
         QStringList messages;
         for (const EditorDecorations::Found &found : engine->decorationsAt(25))
@@ -76,7 +76,7 @@ private slots:
         frmMain *w = f.open();
         auto *label = w->findChild<QLabel *>(QStringLiteral("lblLength"));
         QVERIFY(label);
-        w->txtPost->insertPlainText(typed);
+        txtPost(w)->insertPlainText(typed);
         QCOMPARE(label->text(), caption);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
         QCOMPARE(accessible->text(QAccessible::Name), caption);
@@ -90,7 +90,7 @@ private slots:
         auto *label = w->findChild<QLabel *>(QStringLiteral("lblLength"));
         for (const int width : {700, 480}) {
             w->resize(width, 400);
-            QTRY_COMPARE(label->geometry().right(), w->txtPost->geometry().right());
+            QTRY_COMPARE(label->geometry().right(), txtPost(w)->geometry().right());
         }
         QCOMPARE(label->geometry().top(), 93);
     }

@@ -14,12 +14,13 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.create();
-        const QList<QAction *> items = w->mnuEdit->actions();
-        const qsizetype paste = items.indexOf(w->mnuEditPaste);
+        const QList<QAction *> items = menu(w, "mnuEdit")->actions();
+        const qsizetype paste = items.indexOf(action(w, "mnuEditPaste"));
         QVERIFY(paste >= 0);
-        QCOMPARE(items.value(paste + 1), w->mnuEditPasteBBCode);
-        QCOMPARE(w->mnuEditPasteBBCode->text(), QStringLiteral("Paste as BBCode"));
-        QCOMPARE(w->mnuEditPasteBBCode->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+        QCOMPARE(items.value(paste + 1), action(w, "mnuEditPasteBBCode"));
+        QCOMPARE(action(w, "mnuEditPasteBBCode")->text(), QStringLiteral("Paste as BBCode"));
+        QCOMPARE(action(w, "mnuEditPasteBBCode")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     }
 
     void replacesTheSelectionAsOneChange()
@@ -29,13 +30,13 @@ private slots:
         frmMain *w = f.open();
         w->post().setText(QStringLiteral("Look: XX!"));
         w->setBlnPostChanged(false);
-        w->mnuFileSaveDraft->setEnabled(false);
+        action(w, "mnuFileSaveDraft")->setEnabled(false);
         w->post().setSelection(6, 2);
         clipboard.copy(QStringLiteral("a story"),
                        QStringLiteral("<p>a <a href=\"/s\">story</a></p><ul><li>one</li></ul>"),
                        QUrl(QStringLiteral("http://news.example/today/")));
 
-        QTest::keyClick(w->txtPost, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(txtPost(w), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
 
         const QString pasted = QStringLiteral(
             "a [URL=http://news.example/s]story[/URL]\r\n\r\n[LIST]\r\n[*]one\r\n[/LIST]");
@@ -43,8 +44,8 @@ private slots:
         QCOMPARE(w->post().selStart(), 6 + pasted.size());
         QCOMPARE(w->post().selLength(), 0);
         QVERIFY(w->blnPostChanged());
-        QVERIFY(w->mnuFileSaveDraft->isEnabled());
-        w->mnuEditUndo_Click();
+        QVERIFY(action(w, "mnuFileSaveDraft")->isEnabled());
+        action(w, "mnuEditUndo")->trigger();
         QCOMPARE(w->post().text(), QStringLiteral("Look: XX!"));
     }
 
@@ -69,7 +70,7 @@ private slots:
             clipboard.copy(QStringLiteral("b[b]\r\nc"));
         else
             clipboard.copyWithoutText();
-        w->mnuEditPasteBBCode->trigger();
+        action(w, "mnuEditPasteBBCode")->trigger();
         QCOMPARE(w->post().text(), expected);
         QCOMPARE(w->post().selStart(), expected.size());
     }

@@ -4,6 +4,7 @@
 #include "app/ui/postedit.h"
 #include "foundation/errorreport.h"
 #include "mainwindowfixture.h"
+#include "widgets/skinwidgets.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,11 +13,6 @@
 namespace {
 
 const QString recoveryFile = QStringLiteral("recovery.txt");
-
-QString text(const frmMain *w)
-{
-    return w->post().text();
-}
 
 struct FakeSessionEnd : SessionEndRequest
 {
@@ -65,18 +61,18 @@ private slots:
         f.prompts.queueAnswer(MessageAnswer::Yes);
         frmMain *w = f.open();
 
-        QTRY_COMPARE(text(w), QStringLiteral("\r\nline one\r\nline two"));
+        QTRY_COMPARE(postText(w), QStringLiteral("\r\nline one\r\nline two"));
         QCOMPARE(f.prompts.titles(), QStringList{"Recover Post?"});
         QVERIFY(w->blnPostChanged());
-        QVERIFY(w->mnuFileSaveDraft->isEnabled());
+        QVERIFY(action(w, "mnuFileSaveDraft")->isEnabled());
         QCOMPARE(w->post().selStart(), w->post().length());
         QVERIFY(f.folder.exists(recoveryFile));
 
         // One recorded change: Undo returns to the empty editor, and no further.
-        w->mnuEditUndo_Click();
-        QCOMPARE(text(w), QString());
-        w->mnuEditUndo_Click();
-        QCOMPARE(text(w), QString());
+        action(w, "mnuEditUndo")->trigger();
+        QCOMPARE(postText(w), QString());
+        action(w, "mnuEditUndo")->trigger();
+        QCOMPARE(postText(w), QString());
     }
 
     void noDiscardsThePost()
@@ -87,7 +83,7 @@ private slots:
         frmMain *w = f.open();
 
         QTRY_COMPARE(f.prompts.records.size(), 1);
-        QCOMPARE(text(w), QString());
+        QCOMPARE(postText(w), QString());
         QVERIFY(!w->blnPostChanged());
         QVERIFY(!f.folder.exists(recoveryFile));
     }
@@ -132,26 +128,27 @@ private slots:
         f.folder.write(QStringLiteral("draft.txt"), "the draft\r\n");
         frmMain *w = f.open();
         Recovery r(w);
-        QTest::keyClicks(w->txtPost, QStringLiteral("unsaved"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("unsaved"));
         r.writeDue();
         QCOMPARE(f.folder.read(recoveryFile), QByteArray("unsaved\r\n"));
 
         if (command == QLatin1String("copy")) {
-            w->cmdCopy_Click();
+            control<SkinButton>(w, "cmdCopy")->click();
         } else if (command == QLatin1String("save draft")) {
-            QVERIFY(w->mnuFileSaveDraft_Click());
+            action(w, "mnuFileSaveDraft")->trigger();
+            QCOMPARE(f.folder.read(QStringLiteral("draft.txt")), QByteArray("unsaved\r\n"));
         } else if (command == QLatin1String("open draft")) {
-            w->mnuFileLoadDraft_Click();
-            QCOMPARE(text(w), QStringLiteral("the draft"));
+            action(w, "mnuFileLoadDraft")->trigger();
+            QCOMPARE(postText(w), QStringLiteral("the draft"));
         } else if (command.startsWith(QLatin1String("post generator"))) {
             f.prompts.queueAnswer(command.endsWith(QLatin1String("yes")) ? MessageAnswer::Yes
                                                                          : MessageAnswer::Cancel);
-            w->mnuFileNewsAuto_Click();
+            action(w, "mnuFileNewsAuto")->trigger();
             QCOMPARE(f.prompts.titles(), QStringList{"New Post"});
-            if (w->mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
-                w->mnuFileNewsAuto_Click();
+            if (action(w, "mnuFileNewsAuto")->text() == QLatin1String("Cancel Auto Mode"))
+                action(w, "mnuFileNewsAuto")->trigger();
         } else if (command == QLatin1String("clear all")) {
-            w->mnuEditClearAll_Click();
+            action(w, "mnuEditClearAll")->trigger();
             QVERIFY(w->blnPostChanged());
         } else if (command.startsWith(QLatin1String("close"))) {
             const QString answer = command.section(u' ', 1);
@@ -179,7 +176,7 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("typed a moment ago"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("typed a moment ago"));
         QVERIFY(!f.folder.exists(recoveryFile));
 
         FakeSessionEnd session(false);
@@ -215,7 +212,7 @@ private slots:
 
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("post"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("post"));
         FakeSessionEnd session(true);
         f.prompts.setOnPrompt([&f](const PromptRecord &) {
             // The post is on disk before anything is asked.
@@ -239,19 +236,19 @@ private slots:
         QVERIFY(QDir().mkdir(f.folder.path(recoveryFile)));
         Recovery r(w);
         f.prompts.queueAnswer(MessageAnswer::Ok);
-        QTest::keyClicks(w->txtPost, QStringLiteral("one"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("one"));
         r.writeDue();
         QTRY_COMPARE(f.prompts.reportTitles(),
                      QStringList{ErrorReport::title(QStringLiteral("Main.Recovery"),
                                                     WuxoError(ErrorNumber::PathFileAccess))});
 
-        QTest::keyClicks(w->txtPost, QStringLiteral(" two"));
+        QTest::keyClicks(txtPost(w), QStringLiteral(" two"));
         r.writeDue();
-        QTest::keyClicks(w->txtPost, QStringLiteral(" three"));
+        QTest::keyClicks(txtPost(w), QStringLiteral(" three"));
         r.writeDue();
         QTest::qWait(50);
         QCOMPARE(f.prompts.reportTitles().size(), 1);
-        QCOMPARE(text(w), QStringLiteral("one two three"));
+        QCOMPARE(postText(w), QStringLiteral("one two three"));
     }
 };
 

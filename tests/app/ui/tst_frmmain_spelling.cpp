@@ -25,7 +25,7 @@ const QString systemDictionaries = QStringLiteral("/usr/share/hunspell");
 QStringList underlined(const frmMain *w)
 {
     QStringList found;
-    for (QTextBlock block = w->txtPost->document()->begin(); block.isValid();
+    for (QTextBlock block = txtPost(w)->document()->begin(); block.isValid();
          block = block.next()) {
         for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
             if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
@@ -57,16 +57,16 @@ SpellingCommands *spelling(const frmMain *w)
 // Waits until the dictionary is read and the whole post checked.
 bool checked(const frmMain *w)
 {
-    const auto *decorations = w->txtPost->findChild<EditorDecorations *>();
+    const auto *decorations = txtPost(w)->findChild<EditorDecorations *>();
     return spelling(w)->isChecking() && decorations && decorations->isIdle();
 }
 
 // Where the mouse points at character `position` of the post (in its terms).
 QPoint pointAt(const frmMain *w, int position)
 {
-    QTextCursor cursor(w->txtPost->document());
-    cursor.setPosition(EditorText::toEditor(w->txtPost->document(), position));
-    return w->txtPost->cursorRect(cursor).center() + QPoint(2, 0);
+    QTextCursor cursor(txtPost(w)->document());
+    cursor.setPosition(EditorText::toEditor(txtPost(w)->document(), position));
+    return txtPost(w)->cursorRect(cursor).center() + QPoint(2, 0);
 }
 
 // Opens the context menu with `open`, notes its entries and triggers the one
@@ -76,16 +76,16 @@ QStringList contextMenu(frmMain *w, const std::function<void()> &open,
 {
     QStringList shown;
     const QMetaObject::Connection connection
-        = QObject::connect(w->mnuEdit, &QMenu::aboutToShow, w, [&] {
+        = QObject::connect(menu(w, "mnuEdit"), &QMenu::aboutToShow, w, [&] {
               QTimer::singleShot(0, w, [&] {
-                  shown = captions(w->mnuEdit);
-                  for (QAction *action : w->mnuEdit->actions()) {
+                  shown = captions(menu(w, "mnuEdit"));
+                  for (QAction *action : menu(w, "mnuEdit")->actions()) {
                       if (!choose.isEmpty() && action->text() == choose) {
                           action->trigger();
                           break;
                       }
                   }
-                  w->mnuEdit->close();
+                  menu(w, "mnuEdit")->close();
               });
           });
     // The menu runs modally: it has closed when open() returns.
@@ -99,7 +99,7 @@ QStringList rightClick(frmMain *w, int position, const QString &choose = QString
     return contextMenu(
         w,
         [&] {
-            QTest::mouseClick(w->txtPost->viewport(), Qt::RightButton, {}, pointAt(w, position));
+            QTest::mouseClick(txtPost(w)->viewport(), Qt::RightButton, {}, pointAt(w, position));
         },
         choose);
 }
@@ -133,7 +133,7 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("I wrote teh post"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("I wrote teh post"));
         QTRY_VERIFY(checked(w));
         QCOMPARE(underlined(w), QStringList{"teh"});
 
@@ -148,9 +148,9 @@ private slots:
         QCOMPARE(w->post().selStart(), 11);
         QCOMPARE(underlined(w), QStringList());
         // The entries were for that menu only.
-        QCOMPARE(captions(w->mnuEdit), editMenu);
+        QCOMPARE(captions(menu(w, "mnuEdit")), editMenu);
 
-        w->mnuEditUndo_Click();
+        action(w, "mnuEditUndo")->trigger();
         QCOMPARE(w->post().text(), QStringLiteral("I wrote teh post"));
         QTRY_COMPARE(underlined(w), QStringList{"teh"});
     }
@@ -159,17 +159,17 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("a wrod here"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("a wrod here"));
         QTRY_VERIFY(checked(w));
         w->post().setSelStart(6); // just after the word
         QStringList shown = contextMenu(
-            w, [&] { QTest::keyClick(w->txtPost, Qt::Key_Menu); }, "word");
+            w, [&] { QTest::keyClick(txtPost(w), Qt::Key_Menu); }, "word");
         QVERIFY(shown.contains(QStringLiteral("Ignore")));
         QCOMPARE(w->post().text(), QStringLiteral("a word here"));
 
         w->post().setSelStart(8);
         shown
-            = contextMenu(w, [&] { QTest::keyClick(w->txtPost, Qt::Key_F10, Qt::ShiftModifier); });
+            = contextMenu(w, [&] { QTest::keyClick(txtPost(w), Qt::Key_F10, Qt::ShiftModifier); });
         QCOMPARE(shown, editMenu);
     }
 
@@ -177,7 +177,7 @@ private slots:
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QTest::keyClicks(w->txtPost, QStringLiteral("good wrds [B]xyzzy[/B]"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("good wrds [B]xyzzy[/B]"));
         QTRY_VERIFY(checked(w));
         QCOMPARE(rightClick(w, 2), editMenu);
         QCOMPARE(rightClick(w, 11), editMenu); // inside a tag name
@@ -189,7 +189,7 @@ private slots:
         MainWindowFixture f;
         {
             frmMain *w = f.open();
-            QTest::keyClicks(w->txtPost, QStringLiteral("Wuxo and Quorvel"));
+            QTest::keyClicks(txtPost(w), QStringLiteral("Wuxo and Quorvel"));
             QTRY_VERIFY(checked(w));
             QCOMPARE(underlined(w), (QStringList{"Wuxo", "Quorvel"}));
             rightClick(w, 1, QStringLiteral("Add to Dictionary"));
@@ -202,7 +202,7 @@ private slots:
 
         f.window.reset();
         frmMain *again = f.open();
-        QTest::keyClicks(again->txtPost, QStringLiteral("Wuxo and Quorvel"));
+        QTest::keyClicks(txtPost(again), QStringLiteral("Wuxo and Quorvel"));
         QTRY_VERIFY(checked(again));
         QCOMPARE(underlined(again), QStringList{"Quorvel"});
         again->setBlnPostChanged(false);
@@ -223,7 +223,7 @@ private slots:
         QVERIFY(items[2]->isChecked());
         QVERIFY(!items[3]->isChecked());
 
-        QTest::keyClicks(w->txtPost, QStringLiteral("teh"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("teh"));
         QTRY_VERIFY(checked(w));
         items[3]->trigger();
         QVERIFY(items[3]->isChecked());
@@ -246,7 +246,7 @@ private slots:
         submenu = again->findChild<QMenu *>(QStringLiteral("mnuEditSpelling"));
         QVERIFY(!submenu->actions()[0]->isChecked());
         QVERIFY(submenu->actions()[3]->isChecked());
-        QTest::keyClicks(again->txtPost, QStringLiteral("teh"));
+        QTest::keyClicks(txtPost(again), QStringLiteral("teh"));
         QTest::qWait(100);
         QCOMPARE(underlined(again), QStringList());
         again->setBlnPostChanged(false);
@@ -261,7 +261,7 @@ private slots:
         auto *submenu = w->findChild<QMenu *>(QStringLiteral("mnuEditSpelling"));
         QCOMPARE(captions(submenu), QStringList{"No dictionaries installed"});
         QVERIFY(!submenu->actions()[0]->isEnabled());
-        QTest::keyClicks(w->txtPost, QStringLiteral("teh"));
+        QTest::keyClicks(txtPost(w), QStringLiteral("teh"));
         QTest::qWait(100);
         QCOMPARE(underlined(w), QStringList());
         QCOMPARE(rightClick(w, 1), editMenu);

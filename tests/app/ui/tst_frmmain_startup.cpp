@@ -1,3 +1,5 @@
+// Past 400 lines on purpose: one subject, the window as it starts (design,
+// branding, stored size and colours, the user menus, a second instance).
 #include "app/ui/frmmain.h"
 #include "app/ui/postedit.h"
 #include "foundation/errorreport.h"
@@ -56,18 +58,18 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Quorvel Wuxo"));
         QCOMPARE(w->strAppCaption(), QStringLiteral("Quorvel Wuxo"));
         QVERIFY(f.prompts.records.isEmpty());
-        QCOMPARE(w->cmbFont->currentText(), QStringLiteral("Font"));
-        QCOMPARE(w->cmbSize->currentText(), QStringLiteral("Size"));
-        QCOMPARE(w->cmbColor->currentText(), QStringLiteral("Color"));
+        QCOMPARE(control<QComboBox>(w, "cmbFont")->currentText(), QStringLiteral("Font"));
+        QCOMPARE(control<QComboBox>(w, "cmbSize")->currentText(), QStringLiteral("Size"));
+        QCOMPARE(control<QComboBox>(w, "cmbColor")->currentText(), QStringLiteral("Color"));
         QCOMPARE(w->history().intHistoryPos(), qint16(99));
-        QVERIFY(!w->mnuFileLoadDraft->isEnabled());
-        QVERIFY(!w->mnuFileSaveDraft->isEnabled());
+        QVERIFY(!action(w, "mnuFileLoadDraft")->isEnabled());
+        QVERIFY(!action(w, "mnuFileSaveDraft")->isEnabled());
         QVERIFY(!w->blnPostChanged());
-        QVERIFY(w->mnuInsert->menuAction()->isVisible());
-        QVERIFY(w->mnuWeb->menuAction()->isVisible());
+        QVERIFY(menu(w, "mnuInsert")->menuAction()->isVisible());
+        QVERIFY(menu(w, "mnuWeb")->menuAction()->isVisible());
         QCOMPARE(w->webEntryValue(1), QStringLiteral("https://forum.example.org"));
         QCOMPARE(w->frameGeometry().size(), QSize(610, 367));
-        QVERIFY(!w->WebBrowser->isVisible());
+        QVERIFY(!control(w, "WebBrowser")->isVisible());
     }
 
     void theMenuBarAsDesigned()
@@ -79,35 +81,35 @@ private slots:
         for (const QAction *menu : w->menuBar()->actions())
             titles.append(menu->text());
         QCOMPARE(titles, (QStringList{"Wuxo", "Edit", "Insert", "Web", "Help"}));
-        QCOMPARE(shownItems(w->mnuFile),
+        QCOMPARE(shownItems(menu(w, "mnuFile")),
                  (QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
                               "Post Generator (Auto)", "-", "Preferences", "-", "Advanced", "-",
                               "Exit"}));
-        QCOMPARE(shownItems(w->mnuFileAdv),
+        QCOMPARE(shownItems(menu(w, "mnuFileAdv")),
                  (QStringList{"Edit insert.txt", "Edit web.txt", "Edit template.txt",
                               "Edit tags.txt", "Edit preview.txt"}));
-        QCOMPARE(shownItems(w->mnuEdit),
+        QCOMPARE(shownItems(menu(w, "mnuEdit")),
                  (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
                               "Select All", "Clear All", "-", "Spelling"}));
-        QCOMPARE(shownItems(w->mnuHelp),
+        QCOMPARE(shownItems(menu(w, "mnuHelp")),
                  (QStringList{"Read Me", "-", "Check for Update", "Quorvel on the Web", "-",
                               "Donate!", "About..."}));
-        QCOMPARE(shownItems(w->mnuHelpWeb),
+        QCOMPARE(shownItems(menu(w, "mnuHelpWeb")),
                  (QStringList{"Quorvel Website", "Quorvel Forums", "E-mail Quorvel"}));
 
         const QList<std::pair<QAction *, QString>> shortcuts = {
-            {w->mnuFileLoadDraft, "Ctrl+O"},
-            {w->mnuFileSaveDraft, "Ctrl+S"},
-            {w->mnuEditUndo, "Ctrl+Z"},
-            {w->mnuEditRedo, "Ctrl+Y"},
-            {w->mnuEditCut, "Ctrl+X"},
-            {w->mnuEditCopy, "Ctrl+C"},
-            {w->mnuEditPaste, "Ctrl+V"},
-            {w->mnuEditSelectAll, "Ctrl+A"},
-            {w->mnuEditClearAll, "Ctrl+D"},
-            {w->mnuInsertUser[0], "Ctrl+N"},
-            {w->mnuFileExit, ""},
-            {w->mnuHelpReadMe, ""},
+            {action(w, "mnuFileLoadDraft"), "Ctrl+O"},
+            {action(w, "mnuFileSaveDraft"), "Ctrl+S"},
+            {action(w, "mnuEditUndo"), "Ctrl+Z"},
+            {action(w, "mnuEditRedo"), "Ctrl+Y"},
+            {action(w, "mnuEditCut"), "Ctrl+X"},
+            {action(w, "mnuEditCopy"), "Ctrl+C"},
+            {action(w, "mnuEditPaste"), "Ctrl+V"},
+            {action(w, "mnuEditSelectAll"), "Ctrl+A"},
+            {action(w, "mnuEditClearAll"), "Ctrl+D"},
+            {action(w, "mnuInsertUser(0)"), "Ctrl+N"},
+            {action(w, "mnuFileExit"), ""},
+            {action(w, "mnuHelpReadMe"), ""},
         };
         for (const auto &[item, keys] : shortcuts)
             QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), keys);
@@ -168,34 +170,37 @@ private slots:
 
         MainWindowFixture f;
         frmMain *w = f.open();
-        auto *control = w->findChild<QWidget *>(name);
-        QVERIFY(control);
-        QCOMPARE(control->parentWidget(), w->picContainer);
-        QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(spokenName(control), caption);
-        QCOMPARE(control->property("Tag").toString(), tag);
+        auto *widget = w->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget(), control<SkinPanel>(w, "picContainer"));
+        QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(spokenName(widget), caption);
+        QCOMPARE(widget->property("Tag").toString(), tag);
     }
 
     void fontsTooltipsAndListItems()
     {
         MainWindowFixture f;
         frmMain *w = f.open();
-        QCOMPARE(w->cmdBold->font().family(), QStringLiteral("Verdana"));
-        QCOMPARE(w->cmdBold->font().pointSizeF(), 8.25);
-        QVERIFY(w->cmdBold->font().bold());
-        QVERIFY(w->cmdItalic->font().italic());
-        QVERIFY(w->cmdUnderlined->font().underline());
-        QVERIFY(w->lblHeaders[1]->font().bold());
-        QCOMPARE(w->txtPost->font().pointSizeF(), 9.0);
-        QCOMPARE(w->cmdNewsManual->toolTip(), QStringLiteral("Post generator (manual)"));
-        QCOMPARE(w->cmdNewsAuto->toolTip(), QStringLiteral("Post generator (auto)"));
-        QCOMPARE(w->cmdCopy->toolTip(), QStringLiteral("Copy post to the clipboard"));
-        QCOMPARE(w->cmdPreview->text(), QStringLiteral("Preview Post"));
-        QCOMPARE(w->cmbSize->count(), 4);
-        QCOMPARE(w->cmbColor->itemText(7), QStringLiteral("Green"));
-        QCOMPARE(w->cmbFont->itemText(6), QStringLiteral("Optima"));
-        QCOMPARE(w->txtPost->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(!w->txtPost->isUndoRedoEnabled());
+        QCOMPARE(control<SkinButton>(w, "cmdBold")->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(control<SkinButton>(w, "cmdBold")->font().pointSizeF(), 8.25);
+        QVERIFY(control<SkinButton>(w, "cmdBold")->font().bold());
+        QVERIFY(control<SkinButton>(w, "cmdItalic")->font().italic());
+        QVERIFY(control<SkinButton>(w, "cmdUnderlined")->font().underline());
+        QVERIFY(control<SkinLabel>(w, "lblHeaders(1)")->font().bold());
+        QCOMPARE(txtPost(w)->font().pointSizeF(), 9.0);
+        QCOMPARE(control<SkinButton>(w, "cmdNewsManual")->toolTip(),
+                 QStringLiteral("Post generator (manual)"));
+        QCOMPARE(control<SkinButton>(w, "cmdNewsAuto")->toolTip(),
+                 QStringLiteral("Post generator (auto)"));
+        QCOMPARE(control<SkinButton>(w, "cmdCopy")->toolTip(),
+                 QStringLiteral("Copy post to the clipboard"));
+        QCOMPARE(control<SkinButton>(w, "cmdPreview")->text(), QStringLiteral("Preview Post"));
+        QCOMPARE(control<QComboBox>(w, "cmbSize")->count(), 4);
+        QCOMPARE(control<QComboBox>(w, "cmbColor")->itemText(7), QStringLiteral("Green"));
+        QCOMPARE(control<QComboBox>(w, "cmbFont")->itemText(6), QStringLiteral("Optima"));
+        QCOMPARE(txtPost(w)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(!txtPost(w)->isUndoRedoEnabled());
     }
 
     void aSecondInstanceIsRefusedWithoutTouchingTheDataFolder()
@@ -225,7 +230,7 @@ private slots:
         frmMain *w = f.create();
         QVERIFY(!w->refusedSecondInstance());
         QVERIFY(f.folder.exists(QStringLiteral("insert.txt")));
-        QVERIFY(w->mnuInsert->menuAction()->isVisible());
+        QVERIFY(menu(w, "mnuInsert")->menuAction()->isVisible());
     }
 
     void branding_data()
@@ -296,12 +301,12 @@ private slots:
         frmMain *w = f.open();
         QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(w->strAppCaption(), caption);
-        QCOMPARE(shownItems(w->mnuFile), fileMenu);
-        QCOMPARE(w->cmdNewsManual->isVisible(), postGenerator);
-        QCOMPARE(w->cmdNewsAuto->isVisible(), postGenerator);
-        QCOMPARE(w->Line1->isVisible(), postGenerator);
-        QCOMPARE(w->lblHeaders[2]->isVisible(), postGenerator);
-        QVERIFY(w->lblHeaders[0]->isVisible());
+        QCOMPARE(shownItems(menu(w, "mnuFile")), fileMenu);
+        QCOMPARE(control<SkinButton>(w, "cmdNewsManual")->isVisible(), postGenerator);
+        QCOMPARE(control<SkinButton>(w, "cmdNewsAuto")->isVisible(), postGenerator);
+        QCOMPARE(control<SkinLine>(w, "Line1")->isVisible(), postGenerator);
+        QCOMPARE(control<SkinLabel>(w, "lblHeaders(2)")->isVisible(), postGenerator);
+        QVERIFY(control<SkinLabel>(w, "lblHeaders(0)")->isVisible());
         QVERIFY(f.prompts.records.isEmpty());
     }
 
@@ -339,9 +344,9 @@ private slots:
         QVERIFY(f.folder.read(QStringLiteral("ErrorLog.txt")).contains(" in Main.Load - "));
         // What ran before the size stays; nothing after it ran.
         QCOMPARE(w->windowTitle(), QStringLiteral("Mine  [Quorvel Wuxo]"));
-        QVERIFY(!w->mnuInsert->menuAction()->isVisible());
-        QVERIFY(!w->mnuWeb->menuAction()->isVisible());
-        QVERIFY(!w->mnuFileLoadDraft->isEnabled());
+        QVERIFY(!menu(w, "mnuInsert")->menuAction()->isVisible());
+        QVERIFY(!menu(w, "mnuWeb")->menuAction()->isVisible());
+        QVERIFY(!action(w, "mnuFileLoadDraft")->isEnabled());
         QCOMPARE(w->frameGeometry().size(), QSize(610, 367));
     }
 
@@ -352,11 +357,11 @@ private slots:
                        "[Preferences]\r\nSkinButtonB=255\r\nSkinOutlineF=65280\r\n");
         frmMain *w = f.open();
         QCOMPARE(prefs().colors.SkinButtonB, 255);
-        QCOMPARE(w->cmdCopy->backColor(), 255);
-        QCOMPARE(w->shpButtons->backColor(), 255);
-        QCOMPARE(w->Line1->borderColor(), 65280);
-        QCOMPARE(w->shpHeaders[1]->borderColor(), 65280);
-        QCOMPARE(w->cmdBold->backColor(), 0x00F7F2EE);
+        QCOMPARE(control<SkinButton>(w, "cmdCopy")->backColor(), 255);
+        QCOMPARE(control<SkinShape>(w, "shpButtons")->backColor(), 255);
+        QCOMPARE(control<SkinLine>(w, "Line1")->borderColor(), 65280);
+        QCOMPARE(control<SkinShape>(w, "shpHeaders(1)")->borderColor(), 65280);
+        QCOMPARE(control<SkinButton>(w, "cmdBold")->backColor(), 0x00F7F2EE);
         QCOMPARE(prefs().CopyMinimize, 1);
         QCOMPARE(prefs().colors.SkinTextAreaB, qint32(0x80000005u));
     }
@@ -368,9 +373,9 @@ private slots:
         f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();
         QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(53)});
-        QVERIFY(!w->mnuInsert->menuAction()->isVisible());
-        QVERIFY(!w->mnuWeb->menuAction()->isVisible());
-        QVERIFY(!w->mnuInsertUser[0]->isEnabled());
+        QVERIFY(!menu(w, "mnuInsert")->menuAction()->isVisible());
+        QVERIFY(!menu(w, "mnuWeb")->menuAction()->isVisible());
+        QVERIFY(!action(w, "mnuInsertUser(0)")->isEnabled());
     }
 
     void aMalformedWebLineKeepsTheEntriesBeforeIt()
@@ -383,12 +388,12 @@ private slots:
         f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.open();
         QCOMPARE(reportTitles(f.prompts), QStringList{reportTitle(9)});
-        QVERIFY(w->mnuInsert->menuAction()->isVisible());
-        QVERIFY(w->mnuWeb->menuAction()->isVisible());
-        QCOMPARE(w->mnuWebURL.size(), 2);
-        QCOMPARE(w->mnuWebURL[0]->text(), QStringLiteral("One"));
-        QVERIFY(w->mnuWebURL[1]->isSeparator());
-        QVERIFY(!w->mnuFileLoadDraft->isEnabled());
+        QVERIFY(menu(w, "mnuInsert")->menuAction()->isVisible());
+        QVERIFY(menu(w, "mnuWeb")->menuAction()->isVisible());
+        QCOMPARE(menu(w, "mnuWeb")->actions().size(), 2);
+        QCOMPARE(action(w, "mnuWebURL(0)")->text(), QStringLiteral("One"));
+        QVERIFY(action(w, "mnuWebURL(1)")->isSeparator());
+        QVERIFY(!action(w, "mnuFileLoadDraft")->isEnabled());
     }
 
     void anExistingDraftEnablesOpenDraft()
@@ -396,8 +401,8 @@ private slots:
         MainWindowFixture f;
         f.folder.write(QStringLiteral("draft.txt"), "saved\r\n");
         frmMain *w = f.open();
-        QVERIFY(w->mnuFileLoadDraft->isEnabled());
-        QVERIFY(!w->mnuFileSaveDraft->isEnabled());
+        QVERIFY(action(w, "mnuFileLoadDraft")->isEnabled());
+        QVERIFY(!action(w, "mnuFileSaveDraft")->isEnabled());
     }
 
     void theWindowOpensCentred()

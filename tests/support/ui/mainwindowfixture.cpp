@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 
 #include "app/ui/frmmain.h"
+#include "app/ui/postedit.h"
 
 #include <QApplication>
 #include <QTest>
@@ -26,4 +27,14 @@ frmMain *MainWindowFixture::open()
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("the main window did not become active");
     return window.get();
+}
+
+PostEdit *txtPost(const frmMain *window)
+{
+    return control<PostEdit>(window, "txtPost");
+}
+
+QString postText(const frmMain *window)
+{
+    return window->post().text();
 }

@@ -2,10 +2,19 @@
 
 #include "fakes.h"
 #include "testdatafolder.h"
+#include "windowcontrols.h"
+
+#include <QString>
 
 #include <memory>
 
 class frmMain;
+class PostEdit;
+
+// The main window's post editor, found by its name.
+PostEdit *txtPost(const frmMain *window);
+// The post's text, CR LF breaks.
+QString postText(const frmMain *window);
 
 // A main window over a throw-away data folder, with scripted prompts, a recording
 // shell and a free instance lock. Write data files before open(); the window is

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+// The Advanced menu's commands: each opens one of the data files in the
+// desktop's program for text files, from the program's folder.
+class DataFileCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DataFileCommands(QObject *parent);
+
+public slots:
+    void mnuFileAdvEditInsert_Click();
+    void mnuFileAdvEditWeb_Click();
+    void mnuFileAdvEditTemplate_Click();
+    void mnuFileAdvEditTags_Click();
+    void mnuFileAdvEditPreview_Click();
+
+private:
+    static void openDataFile(const char *fileName);
+};

@@ -1,0 +1,56 @@
+// What the post generator asks of the main window.
+#include "frmmain.h"
+
+#include "widgets/skinwidgets.h"
+
+#include <QAction>
+
+QString frmMain::postText() const
+{
+    return post().text();
+}
+
+void frmMain::clearPost()
+{
+    post().setText(QString());
+    setBlnPostChanged(false);
+}
+
+void frmMain::moveCaretToEnd()
+{
+    EditorText editor = post();
+    editor.setSelStart(editor.length());
+}
+
+void frmMain::replaceSelection(const QString &text)
+{
+    post().replaceSelection(text);
+}
+
+void frmMain::setCaption(const QString &text)
+{
+    setWindowTitle(text);
+}
+
+QString frmMain::appCaption() const
+{
+    return m_appCaption;
+}
+
+void frmMain::setAutoCaptions(bool running)
+{
+    mnuFileNewsAuto->setText(running ? QStringLiteral("Cancel Auto Mode")
+                                     : QStringLiteral("Post Generator (Auto)"));
+    cmdNewsAuto->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Auto"));
+}
+
+void frmMain::restoreWindowState()
+{
+    if (isMinimized() || isMaximized())
+        showNormal();
+}
+
+QWidget *frmMain::hostWindow() const
+{
+    return const_cast<frmMain *>(this);
+}
