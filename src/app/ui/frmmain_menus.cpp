@@ -40,253 +40,264 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
 {
     using C = MenuCommand;
     static const QList<MenuCommand> table{
-        {.kind = C::Menu,
-         .name = "mnuFile",
-         .caption = QT_TR_NOOP("Wuxo"),
-         .menu = &frmMain::mnuFile},
-        {.parent = "mnuFile",
-         .name = "mnuFileLoadDraft",
-         .caption = QT_TR_NOOP("Open Draft"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_O),
-         .run = [](frmMain &w) { w.mnuFileLoadDraft_Click(); },
-         .state = C::Disabled,
-         .item = &frmMain::mnuFileLoadDraft},
-        {.parent = "mnuFile",
-         .name = "mnuFileSaveDraft",
-         .caption = QT_TR_NOOP("Save Draft"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_S),
-         .run = [](frmMain &w) { w.mnuFileSaveDraft_Click(); },
-         .state = C::Disabled,
-         .item = &frmMain::mnuFileSaveDraft},
+        {
+            .kind = C::Menu,
+            .name = "mnuFile",
+            .caption = QT_TR_NOOP("Wuxo"),
+            .menu = &frmMain::mnuFile,
+        },
+        {
+            .parent = "mnuFile",
+            .name = "mnuFileLoadDraft",
+            .caption = QT_TR_NOOP("Open Draft"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_O),
+            .run = [](frmMain &w) { w.mnuFileLoadDraft_Click(); },
+            .state = C::Disabled,
+            .item = &frmMain::mnuFileLoadDraft,
+        },
+        {
+            .parent = "mnuFile",
+            .name = "mnuFileSaveDraft",
+            .caption = QT_TR_NOOP("Save Draft"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_S),
+            .run = [](frmMain &w) { w.mnuFileSaveDraft_Click(); },
+            .state = C::Disabled,
+            .item = &frmMain::mnuFileSaveDraft,
+        },
         {.kind = C::Separator, .parent = "mnuFile", .name = "mnuFileLine4"},
-        {.parent = "mnuFile",
-         .name = "mnuFileNewsManual",
-         .caption = QT_TR_NOOP("Post Generator (Manual)"),
-         .run = [](frmMain &w) { w.m_postGenerator->mnuFileNewsManual_Click(); },
-         .item = &frmMain::mnuFileNewsManual},
-        {.parent = "mnuFile",
-         .name = "mnuFileNewsAuto",
-         .caption = QT_TR_NOOP("Post Generator (Auto)"),
-         .run = [](frmMain &w) { w.m_postGenerator->mnuFileNewsAuto_Click(); },
-         .item = &frmMain::mnuFileNewsAuto},
-        {.kind = C::Separator,
-         .parent = "mnuFile",
-         .name = "mnuFileLine3",
-         .item = &frmMain::mnuFileLine3},
-        {.parent = "mnuFile",
-         .name = "mnuFilePrefs",
-         .caption = QT_TR_NOOP("Preferences"),
-         .run = [](frmMain &w) { w.mnuFilePrefs_Click(); },
-         .item = &frmMain::mnuFilePrefs},
-        {.kind = C::Separator,
-         .parent = "mnuFile",
-         .name = "mnuFileLine1",
-         .item = &frmMain::mnuFileLine1},
-        {.kind = C::Menu,
-         .parent = "mnuFile",
-         .name = "mnuFileAdv",
-         .caption = QT_TR_NOOP("Advanced"),
-         .menu = &frmMain::mnuFileAdv},
-        {.parent = "mnuFileAdv",
-         .name = "mnuFileAdvEditInsert",
-         .caption = QT_TR_NOOP("Edit insert.txt"),
-         .run =
-             [](frmMain &w) {
-                 w.m_dataFiles->mnuFileAdvEditInsert_Click();
-             }},
-        {.parent = "mnuFileAdv",
-         .name = "mnuFileAdvEditWeb",
-         .caption = QT_TR_NOOP("Edit web.txt"),
-         .run =
-             [](frmMain &w) {
-                 w.m_dataFiles->mnuFileAdvEditWeb_Click();
-             }},
-        {.parent = "mnuFileAdv",
-         .name = "mnuFileAdvEditTemplate",
-         .caption = QT_TR_NOOP("Edit template.txt"),
-         .run =
-             [](frmMain &w) {
-                 w.m_dataFiles->mnuFileAdvEditTemplate_Click();
-             }},
-        {.parent = "mnuFileAdv",
-         .name = "mnuFileAdvEditTags",
-         .caption = QT_TR_NOOP("Edit tags.txt"),
-         .run =
-             [](frmMain &w) {
-                 w.m_dataFiles->mnuFileAdvEditTags_Click();
-             }},
-        {.parent = "mnuFileAdv",
-         .name = "mnuFileAdvEditPreview",
-         .caption = QT_TR_NOOP("Edit preview.txt"),
-         .run =
-             [](frmMain &w) {
-                 w.m_dataFiles->mnuFileAdvEditPreview_Click();
-             }},
-        {.kind = C::Separator,
-         .parent = "mnuFile",
-         .name = "mnuFileLine2",
-         .item = &frmMain::mnuFileLine2},
-        {.parent = "mnuFile",
-         .name = "mnuFileExit",
-         .caption = QT_TR_NOOP("Exit"),
-         .run =
-             [](frmMain &w) {
-                 w.mnuFileExit_Click();
-             }},
+        {
+            .parent = "mnuFile",
+            .name = "mnuFileNewsManual",
+            .caption = QT_TR_NOOP("Post Generator (Manual)"),
+            .run = [](frmMain &w) { w.m_postGenerator->mnuFileNewsManual_Click(); },
+            .item = &frmMain::mnuFileNewsManual,
+        },
+        {
+            .parent = "mnuFile",
+            .name = "mnuFileNewsAuto",
+            .caption = QT_TR_NOOP("Post Generator (Auto)"),
+            .run = [](frmMain &w) { w.m_postGenerator->mnuFileNewsAuto_Click(); },
+            .item = &frmMain::mnuFileNewsAuto,
+        },
+        {
+            .kind = C::Separator,
+            .parent = "mnuFile",
+            .name = "mnuFileLine3",
+            .item = &frmMain::mnuFileLine3,
+        },
+        {
+            .parent = "mnuFile",
+            .name = "mnuFilePrefs",
+            .caption = QT_TR_NOOP("Preferences"),
+            .run = [](frmMain &w) { w.mnuFilePrefs_Click(); },
+            .item = &frmMain::mnuFilePrefs,
+        },
+        {
+            .kind = C::Separator,
+            .parent = "mnuFile",
+            .name = "mnuFileLine1",
+            .item = &frmMain::mnuFileLine1,
+        },
+        {
+            .kind = C::Menu,
+            .parent = "mnuFile",
+            .name = "mnuFileAdv",
+            .caption = QT_TR_NOOP("Advanced"),
+            .menu = &frmMain::mnuFileAdv,
+        },
+        {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditInsert",
+            .caption = QT_TR_NOOP("Edit insert.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditInsert_Click(); },
+        },
+        {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditWeb",
+            .caption = QT_TR_NOOP("Edit web.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditWeb_Click(); },
+        },
+        {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditTemplate",
+            .caption = QT_TR_NOOP("Edit template.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditTemplate_Click(); },
+        },
+        {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditTags",
+            .caption = QT_TR_NOOP("Edit tags.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditTags_Click(); },
+        },
+        {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditPreview",
+            .caption = QT_TR_NOOP("Edit preview.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditPreview_Click(); },
+        },
+        {
+            .kind = C::Separator,
+            .parent = "mnuFile",
+            .name = "mnuFileLine2",
+            .item = &frmMain::mnuFileLine2,
+        },
+        {
+            .parent = "mnuFile",
+            .name = "mnuFileExit",
+            .caption = QT_TR_NOOP("Exit"),
+            .run = [](frmMain &w) { w.mnuFileExit_Click(); },
+        },
 
-        {.kind = C::Menu,
-         .name = "mnuEdit",
-         .caption = QT_TR_NOOP("Edit"),
-         .menu = &frmMain::mnuEdit},
-        {.parent = "mnuEdit",
-         .name = "mnuEditUndo",
-         .caption = QT_TR_NOOP("Undo"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Z),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditUndo_Click();
-             }},
-        {.parent = "mnuEdit",
-         .name = "mnuEditRedo",
-         .caption = QT_TR_NOOP("Redo"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Y),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditRedo_Click();
-             }},
+        {
+            .kind = C::Menu,
+            .name = "mnuEdit",
+            .caption = QT_TR_NOOP("Edit"),
+            .menu = &frmMain::mnuEdit,
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditUndo",
+            .caption = QT_TR_NOOP("Undo"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Z),
+            .run = [](frmMain &w) { w.mnuEditUndo_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditRedo",
+            .caption = QT_TR_NOOP("Redo"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Y),
+            .run = [](frmMain &w) { w.mnuEditRedo_Click(); },
+        },
         {.kind = C::Separator, .parent = "mnuEdit", .name = "mnuEditLine1"},
-        {.parent = "mnuEdit",
-         .name = "mnuEditCut",
-         .caption = QT_TR_NOOP("Cut"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_X),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditCut_Click();
-             }},
-        {.parent = "mnuEdit",
-         .name = "mnuEditCopy",
-         .caption = QT_TR_NOOP("Copy"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_C),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditCopy_Click();
-             }},
-        {.parent = "mnuEdit",
-         .name = "mnuEditPaste",
-         .caption = QT_TR_NOOP("Paste"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_V),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditPaste_Click();
-             }},
-        {.parent = "mnuEdit",
-         .name = "mnuEditPasteBBCode",
-         .caption = QT_TR_NOOP("Paste as BBCode"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditPasteBBCode_Click();
-             }},
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditCut",
+            .caption = QT_TR_NOOP("Cut"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_X),
+            .run = [](frmMain &w) { w.mnuEditCut_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditCopy",
+            .caption = QT_TR_NOOP("Copy"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_C),
+            .run = [](frmMain &w) { w.mnuEditCopy_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditPaste",
+            .caption = QT_TR_NOOP("Paste"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_V),
+            .run = [](frmMain &w) { w.mnuEditPaste_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditPasteBBCode",
+            .caption = QT_TR_NOOP("Paste as BBCode"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+            .run = [](frmMain &w) { w.mnuEditPasteBBCode_Click(); },
+        },
         {.kind = C::Separator, .parent = "mnuEdit", .name = "mnuEditLine2"},
-        {.parent = "mnuEdit",
-         .name = "mnuEditSelectAll",
-         .caption = QT_TR_NOOP("Select All"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_A),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditSelectAll_Click();
-             }},
-        {.parent = "mnuEdit",
-         .name = "mnuEditClearAll",
-         .caption = QT_TR_NOOP("Clear All"),
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_D),
-         .run =
-             [](frmMain &w) {
-                 w.mnuEditClearAll_Click();
-             }},
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditSelectAll",
+            .caption = QT_TR_NOOP("Select All"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_A),
+            .run = [](frmMain &w) { w.mnuEditSelectAll_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditClearAll",
+            .caption = QT_TR_NOOP("Clear All"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_D),
+            .run = [](frmMain &w) { w.mnuEditClearAll_Click(); },
+        },
 
         // The user's menus: hidden, with an empty first entry, until their files
         // fill them. A hidden menu's shortcut would still fire, so the entry is
         // disabled too.
-        {.kind = C::Menu,
-         .name = "mnuInsert",
-         .caption = QT_TR_NOOP("Insert"),
-         .state = C::Hidden,
-         .menu = &frmMain::mnuInsert},
-        {.kind = C::UserEntry,
-         .parent = "mnuInsert",
-         .name = "mnuInsertUser(0)",
-         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_N),
-         .state = C::Disabled,
-         .entries = &frmMain::mnuInsertUser,
-         .entryClicked = &frmMain::mnuInsertUser_Click},
-        {.kind = C::Menu,
-         .name = "mnuWeb",
-         .caption = QT_TR_NOOP("Web"),
-         .state = C::Hidden,
-         .menu = &frmMain::mnuWeb},
-        {.kind = C::UserEntry,
-         .parent = "mnuWeb",
-         .name = "mnuWebURL(0)",
-         .entries = &frmMain::mnuWebURL,
-         .entryClicked = &frmMain::mnuWebURL_Click},
+        {
+            .kind = C::Menu,
+            .name = "mnuInsert",
+            .caption = QT_TR_NOOP("Insert"),
+            .state = C::Hidden,
+            .menu = &frmMain::mnuInsert,
+        },
+        {
+            .kind = C::UserEntry,
+            .parent = "mnuInsert",
+            .name = "mnuInsertUser(0)",
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_N),
+            .state = C::Disabled,
+            .entries = &frmMain::mnuInsertUser,
+            .entryClicked = &frmMain::mnuInsertUser_Click,
+        },
+        {
+            .kind = C::Menu,
+            .name = "mnuWeb",
+            .caption = QT_TR_NOOP("Web"),
+            .state = C::Hidden,
+            .menu = &frmMain::mnuWeb,
+        },
+        {
+            .kind = C::UserEntry,
+            .parent = "mnuWeb",
+            .name = "mnuWebURL(0)",
+            .entries = &frmMain::mnuWebURL,
+            .entryClicked = &frmMain::mnuWebURL_Click,
+        },
 
         {.kind = C::Menu, .name = "mnuHelp", .caption = QT_TR_NOOP("Help")},
-        {.parent = "mnuHelp",
-         .name = "mnuHelpReadMe",
-         .caption = QT_TR_NOOP("Read Me"),
-         .run =
-             [](frmMain &w) {
-                 w.m_help->mnuHelpReadMe_Click();
-             }},
+        {
+            .parent = "mnuHelp",
+            .name = "mnuHelpReadMe",
+            .caption = QT_TR_NOOP("Read Me"),
+            .run = [](frmMain &w) { w.m_help->mnuHelpReadMe_Click(); },
+        },
         {.kind = C::Separator, .parent = "mnuHelp", .name = "mnuHelpLine1"},
-        {.parent = "mnuHelp",
-         .name = "mnuHelpUpdate",
-         .caption = QT_TR_NOOP("Check for Update"),
-         .run =
-             [](frmMain &w) {
-                 w.m_help->mnuHelpUpdate_Click();
-             }},
-        {.kind = C::Menu,
-         .parent = "mnuHelp",
-         .name = "mnuHelpWeb",
-         .caption = QT_TR_NOOP("Quorvel on the Web")},
-        {.parent = "mnuHelpWeb",
-         .name = "mnuHelpWebQuorvel",
-         .caption = QT_TR_NOOP("Quorvel Website"),
-         .run =
-             [](frmMain &w) {
-                 w.m_help->mnuHelpWebQuorvel_Click();
-             }},
-        {.parent = "mnuHelpWeb",
-         .name = "mnuHelpWebForums",
-         .caption = QT_TR_NOOP("Quorvel Forums"),
-         .run =
-             [](frmMain &w) {
-                 w.m_help->mnuHelpWebForums_Click();
-             }},
-        {.parent = "mnuHelpWeb",
-         .name = "mnuHelpWebEmail",
-         .caption = QT_TR_NOOP("E-mail Quorvel"),
-         .run =
-             [](frmMain &w) {
-                 w.m_help->mnuHelpWebEmail_Click();
-             }},
+        {
+            .parent = "mnuHelp",
+            .name = "mnuHelpUpdate",
+            .caption = QT_TR_NOOP("Check for Update"),
+            .run = [](frmMain &w) { w.m_help->mnuHelpUpdate_Click(); },
+        },
+        {
+            .kind = C::Menu,
+            .parent = "mnuHelp",
+            .name = "mnuHelpWeb",
+            .caption = QT_TR_NOOP("Quorvel on the Web"),
+        },
+        {
+            .parent = "mnuHelpWeb",
+            .name = "mnuHelpWebQuorvel",
+            .caption = QT_TR_NOOP("Quorvel Website"),
+            .run = [](frmMain &w) { w.m_help->mnuHelpWebQuorvel_Click(); },
+        },
+        {
+            .parent = "mnuHelpWeb",
+            .name = "mnuHelpWebForums",
+            .caption = QT_TR_NOOP("Quorvel Forums"),
+            .run = [](frmMain &w) { w.m_help->mnuHelpWebForums_Click(); },
+        },
+        {
+            .parent = "mnuHelpWeb",
+            .name = "mnuHelpWebEmail",
+            .caption = QT_TR_NOOP("E-mail Quorvel"),
+            .run = [](frmMain &w) { w.m_help->mnuHelpWebEmail_Click(); },
+        },
         {.kind = C::Separator, .parent = "mnuHelp", .name = "mnuHelpLine2"},
-        {.parent = "mnuHelp",
-         .name = "mnuHelpDonate",
-         .caption = QT_TR_NOOP("Donate!"),
-         .run =
-             [](frmMain &w) {
-                 w.m_help->mnuHelpDonate_Click();
-             }},
-        {.parent = "mnuHelp",
-         .name = "mnuHelpAbout",
-         .caption = QT_TR_NOOP("About..."),
-         .run =
-             [](frmMain &w) {
-                 w.mnuHelpAbout_Click();
-             }},
+        {
+            .parent = "mnuHelp",
+            .name = "mnuHelpDonate",
+            .caption = QT_TR_NOOP("Donate!"),
+            .run = [](frmMain &w) { w.m_help->mnuHelpDonate_Click(); },
+        },
+        {
+            .parent = "mnuHelp",
+            .name = "mnuHelpAbout",
+            .caption = QT_TR_NOOP("About..."),
+            .run = [](frmMain &w) { w.mnuHelpAbout_Click(); },
+        },
     };
     return table;
 }
