@@ -61,8 +61,6 @@ public:
     // Where the embedded browser goes: the editor's place, in the client area.
     QRect webBrowserGeometry() const { return m_geometry.webBrowser; }
     MainGeometry layoutGeometry() const { return m_geometry; }
-    // Widens a header label to its caption where the font runs wider than the design's.
-    static void fitHeaderLabel(SkinLabel *label);
     // The preview's browser; its view exists only after the first integrated preview.
     PreviewBrowser *previewBrowser() const { return m_preview; }
 

@@ -154,13 +154,6 @@ void frmMain::cmbColor_Click()
     m_tags->cmbColor_Click(cmbColor->currentIndex());
 }
 
-void frmMain::fitHeaderLabel(SkinLabel *label)
-{
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-    if (label->width() < needed)
-        label->resize(needed, label->height());
-}
-
 void frmMain::warnPostTooShort()
 {
     Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(),
@@ -174,7 +167,7 @@ void frmMain::showPreviewState(bool previewing)
     cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
     lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview")
                                       : QStringLiteral("Post Editor"));
-    fitHeaderLabel(lblHeaders[1]);
+    lblHeaders[1]->widenToCaption();
     WebBrowser->setVisible(previewing);
     txtPost->setVisible(!previewing);
 }
