@@ -27,8 +27,7 @@ namespace {
 // The data file opens in the desktop's program for text files.
 void openDataFile(const char *fileName)
 {
-    Platform::shell().open(DataFolder::filePath(QString::fromLatin1(fileName)), QString(),
-                           QString(), DataFolder::programFolder());
+    Platform::shell().open(DataFolder::filePath(QString::fromLatin1(fileName)));
 }
 
 } // namespace
@@ -202,8 +201,7 @@ void frmMain::cmdCopy_Click()
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);
         if (prefs().CopyGotoURL == 1)
-            Platform::shell().open(webEntryValue(1), QString(), QString(),
-                                   DataFolder::programFolder());
+            Platform::shell().open(webEntryValue(1));
     } catch (const WuxoError &error) {
         ReportError(QStringLiteral("Main.cmdCopy"), error);
     }
@@ -229,7 +227,7 @@ void frmMain::cmdPreview_Click()
             showPreviewState(true);
             m_preview->navigate(page);
         } else {
-            Platform::shell().open(page, QString(), QString(), DataFolder::programFolder());
+            Platform::shell().open(page);
         }
     } catch (const WuxoError &error) {
         ReportError(QStringLiteral("Main.Preview"), error);
