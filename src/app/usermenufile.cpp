@@ -1,7 +1,6 @@
 #include "usermenufile.h"
 
 #include "dateformat.h"
-#include "foundation/datafolder.h"
 #include "foundation/platform.h"
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
@@ -60,5 +59,5 @@ QString UserMenuFile::insertText(const QString &value, const QDateTime &now)
 
 void UserMenuFile::openWebValue(const QString &value)
 {
-    Platform::shell().open(value, QString(), QString(), DataFolder::programFolder());
+    Platform::shell().open(value);
 }

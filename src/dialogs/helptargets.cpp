@@ -72,12 +72,12 @@ QString donate()
 
 void openDefault(const QString &target)
 {
-    Platform::shell().open(target, QString(), QString(), DataFolder::programFolder());
+    Platform::shell().open(target);
 }
 
 void openWithVerb(const QString &target)
 {
-    Platform::shell().open(target, QStringLiteral("Open"), QString(), DataFolder::programFolder());
+    Platform::shell().open(target, QStringLiteral("Open"));
 }
 
 } // namespace HelpTargets

@@ -1,5 +1,7 @@
 #include "desktopshell.h"
 
+#include "datafolder.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QRegularExpression>
@@ -14,10 +16,9 @@ QUrl DesktopShell::urlFor(const QString &target, const QString &workingFolder)
     return QUrl::fromLocalFile(QDir::cleanPath(path));
 }
 
-void DesktopShell::open(const QString &target, const QString &, const QString &,
-                        const QString &workingFolder)
+void DesktopShell::open(const QString &target, const QString &)
 {
     if (target.isEmpty())
         return;
-    QDesktopServices::openUrl(urlFor(target, workingFolder));
+    QDesktopServices::openUrl(urlFor(target, DataFolder::programFolder()));
 }

@@ -5,12 +5,11 @@
 #include <QUrl>
 
 // Opens targets through QDesktopServices. A target with a scheme (http:, mailto:,
-// file:, ...) is taken as a URL; anything else is a path, relative to the working folder.
+// file:, ...) is taken as a URL; anything else is a path, relative to the program's folder.
 class DesktopShell : public Shell
 {
 public:
-    void open(const QString &target, const QString &verb, const QString &parameters,
-              const QString &workingFolder) override;
+    void open(const QString &target, const QString &verb) override;
 
     static QUrl urlFor(const QString &target, const QString &workingFolder);
 };

@@ -40,11 +40,9 @@ class Shell
 {
 public:
     virtual ~Shell() = default;
-    // `verb` is "" for the default action or "Open"; `workingFolder` is where a
-    // relative target is looked up.
-    virtual void open(const QString &target, const QString &verb, const QString &parameters,
-                      const QString &workingFolder)
-        = 0;
+    // `verb` is "" for the default action or "Open". A relative target is looked
+    // up in the program's folder.
+    virtual void open(const QString &target, const QString &verb = QString()) = 0;
 };
 
 // Tells whether another instance of the program already runs for this user and

@@ -44,7 +44,7 @@ qint32 &field(Preferences &values, const PreferenceKey &k)
 SkinColors SkinColors::builtIn()
 {
     SkinColors colors;
-    colors.SkinBackgroundF = qint32(0x80000012u);
+    colors.SkinBackgroundF = Design::labelText;
     return colors;
 }
 
@@ -94,10 +94,10 @@ WindowSize readVisual(const clsIniFile &file)
     clsIniFile reader = file;
     reader.setSection(key(PrefKeys::visual));
     WindowSize size;
-    size.width
-        = Conversions::toSingle(reader.GetValue(key(PrefKeys::mainWidth), QStringLiteral("9150")));
-    size.height
-        = Conversions::toSingle(reader.GetValue(key(PrefKeys::mainHeight), QStringLiteral("5500")));
+    size.width = Conversions::toSingle(
+        reader.GetValue(key(PrefKeys::mainWidth), QString::number(size.width)));
+    size.height = Conversions::toSingle(
+        reader.GetValue(key(PrefKeys::mainHeight), QString::number(size.height)));
     return size;
 }
 

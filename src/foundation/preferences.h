@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design.h"
+
 #include <QString>
 
 class clsIniFile;
@@ -22,14 +24,14 @@ inline constexpr char16_t mainHeight[] = u"MainHeight";
 // 0x80000000 plus the index of a system colour.
 struct SkinColors
 {
-    qint32 SkinBackgroundB = 16249582;          // 0x00F7F2EE
-    qint32 SkinBackgroundF = 0;                 // black
-    qint32 SkinHeaderB = 15457489;              // 0x00EBDCD1
-    qint32 SkinHeaderF = 7098170;               // 0x006C4F3A
-    qint32 SkinOutlineF = 16777215;             // white
-    qint32 SkinButtonB = 15585468;              // 0x00EDD0BC
-    qint32 SkinTextAreaB = qint32(0x80000005u); // system window background
-    qint32 SkinTextAreaF = qint32(0x80000008u); // system window text
+    qint32 SkinBackgroundB = Design::surface;
+    qint32 SkinBackgroundF = Design::surfaceText;
+    qint32 SkinHeaderB = Design::header;
+    qint32 SkinHeaderF = Design::headerText;
+    qint32 SkinOutlineF = Design::outline;
+    qint32 SkinButtonB = Design::buttonArea;
+    qint32 SkinTextAreaB = Design::textArea;
+    qint32 SkinTextAreaF = Design::textAreaText;
 
     // The colours "Default" in the preferences dialog puts back: the same,
     // but plain labels take the system button-text colour.
@@ -62,8 +64,8 @@ struct Branding
 // The outer size of the main window, in twips (15 to a pixel at 96 dpi).
 struct WindowSize
 {
-    float width = 9150;
-    float height = 5500;
+    float width = Design::mainWidth;
+    float height = Design::mainHeight;
 };
 
 // The process-wide preferences and the shared settings file.

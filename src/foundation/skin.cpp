@@ -45,26 +45,15 @@ void ApplySkin(QObject *window, const SkinColors &colors)
         const QVariant tag = control->property(tagProperty);
         if (!tag.isValid())
             continue;
-        const QString role = tag.toString();
-        if (role == QLatin1String("SkinBackgroundB")) {
-            setColor(control, backColor, colors.SkinBackgroundB);
-        } else if (role == QLatin1String("SkinBackgroundF")) {
-            setColor(control, foreColor, colors.SkinBackgroundF);
-        } else if (role == QLatin1String("SkinHeader")) {
-            setColor(control, backColor, colors.SkinHeaderB);
-            setColor(control, borderColor, colors.SkinOutlineF);
-        } else if (role == QLatin1String("SkinHeaderF")) {
-            setColor(control, foreColor, colors.SkinHeaderF);
-        } else if (role == QLatin1String("SkinTextArea")) {
-            setColor(control, backColor, colors.SkinTextAreaB);
-            setColor(control, foreColor, colors.SkinTextAreaF);
-        } else if (role == QLatin1String("SkinButton")) {
-            setColor(control, backColor, colors.SkinButtonB);
-            setColor(control, borderColor, colors.SkinOutlineF);
-        } else if (role == QLatin1String("SkinButtonB")) {
-            setColor(control, backColor, colors.SkinButtonB);
-        } else if (role == QLatin1String("SkinOutline")) {
-            setColor(control, borderColor, colors.SkinOutlineF);
+        const QString name = tag.toString();
+        for (const Role &role : roles) {
+            if (name != QLatin1String(role.name))
+                continue;
+            for (const RoleColor &color : role.colors) {
+                if (color.property)
+                    setColor(control, color.property, colors.*color.color);
+            }
+            break;
         }
     }
 }

@@ -16,10 +16,34 @@ inline constexpr char backColor[] = "BackColor";
 inline constexpr char foreColor[] = "ForeColor";
 inline constexpr char borderColor[] = "BorderColor";
 
-// The role names, in the order a tag is compared with them.
-inline constexpr const char *roles[]
-    = {"SkinBackgroundB", "SkinBackgroundF", "SkinHeader",  "SkinHeaderF",
-       "SkinTextArea",    "SkinButton",      "SkinButtonB", "SkinOutline"};
+// One colour a role sets: the property and the colour of the skin it takes.
+struct RoleColor
+{
+    const char *property;
+    qint32 SkinColors::*color;
+};
+
+// A role: its name and the one or two colours it sets, in that order.
+struct Role
+{
+    const char *name;
+    RoleColor colors[2];
+};
+
+// The roles, in the order a tag is compared with them.
+inline constexpr Role roles[] = {
+    {"SkinBackgroundB", {{backColor, &SkinColors::SkinBackgroundB}, {}}},
+    {"SkinBackgroundF", {{foreColor, &SkinColors::SkinBackgroundF}, {}}},
+    {"SkinHeader",
+     {{backColor, &SkinColors::SkinHeaderB}, {borderColor, &SkinColors::SkinOutlineF}}},
+    {"SkinHeaderF", {{foreColor, &SkinColors::SkinHeaderF}, {}}},
+    {"SkinTextArea",
+     {{backColor, &SkinColors::SkinTextAreaB}, {foreColor, &SkinColors::SkinTextAreaF}}},
+    {"SkinButton",
+     {{backColor, &SkinColors::SkinButtonB}, {borderColor, &SkinColors::SkinOutlineF}}},
+    {"SkinButtonB", {{backColor, &SkinColors::SkinButtonB}, {}}},
+    {"SkinOutline", {{borderColor, &SkinColors::SkinOutlineF}, {}}},
+};
 
 // Every object below `window`, at every depth, in creation order.
 QList<QObject *> controlsOf(QObject *window);

@@ -104,11 +104,6 @@ std::optional<QString> foundSiteName(const QString &url)
     return url.mid(start, firstDot - start);
 }
 
-QString siteName(const QString &url, const QString &current)
-{
-    return capitalisedSiteName(foundSiteName(url).value_or(current));
-}
-
 QString siteAddress(const QString &url)
 {
     if (hostStart(url) == 0)

@@ -32,10 +32,6 @@ QString capitalisedSiteName(const QString &name);
 // the only dot. Nothing when no dot follows the host start.
 std::optional<QString> foundSiteName(const QString &url);
 
-// The text of a site-name field after its source became `url`: the name found,
-// or `current` when none was, capitalised either way.
-QString siteName(const QString &url, const QString &current);
-
 // The site address for `url` (hostStart not 0): everything before the first "/"
 // after the host start, or empty when there is none.
 QString siteAddress(const QString &url);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/design.h"
+
 #include <QLineEdit>
 
 // A read-only text box that shows a pair of colours being chosen: its text in
@@ -24,6 +26,6 @@ protected:
 
 private:
     void refresh();
-    qint32 m_back = qint32(0x80000005u);
+    qint32 m_back = Design::textArea;
     qint32 m_fore = noColor;
 };

@@ -1,17 +1,11 @@
 #include "skinwidgets.h"
 
-#include "foundation/olecolor.h"
-
-#include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
-namespace {
+#include <algorithm>
 
-bool isPaletteChange(const QEvent *event)
-{
-    return event->type() == QEvent::ApplicationPaletteChange;
-}
+namespace {
 
 void setRole(QWidget *widget, QPalette::ColorRole role, qint32 value)
 {
@@ -31,26 +25,21 @@ QColor paintColor(qint32 value)
 
 } // namespace
 
-SkinPanel::SkinPanel(QWidget *parent) : QWidget(parent) { }
-
-void SkinPanel::setBackColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_back = value;
-    update();
-}
+SkinPanel::SkinPanel(QWidget *parent) : Skinned(parent) { }
 
 void SkinPanel::setForeColor(qint32 value)
 {
-    setRole(this, QPalette::WindowText, value);
-    m_fore = value;
+    OleColor::toQColor(value);
+    m_foreSet = true;
+    Skinned::setForeColor(value);
 }
 
-void SkinPanel::changeEvent(QEvent *event)
+void SkinPanel::applyColors()
 {
-    if (isPaletteChange(event) && OleColor::isSystem(m_fore))
+    // Until a text colour is given, the children keep the desktop's.
+    if (m_foreSet)
         setRole(this, QPalette::WindowText, m_fore);
-    QWidget::changeEvent(event);
+    update();
 }
 
 void SkinPanel::paintEvent(QPaintEvent *)
@@ -59,23 +48,10 @@ void SkinPanel::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), paintColor(m_back));
 }
 
-SkinShape::SkinShape(QWidget *parent) : QWidget(parent)
+SkinShape::SkinShape(QWidget *parent) : Skinned(parent)
 {
+    m_back = Design::header;
     setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void SkinShape::setBackColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_back = value;
-    update();
-}
-
-void SkinShape::setBorderColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_border = value;
-    update();
 }
 
 void SkinShape::paintEvent(QPaintEvent *)
@@ -86,23 +62,9 @@ void SkinShape::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void SkinShape::changeEvent(QEvent *event)
-{
-    if (isPaletteChange(event))
-        update();
-    QWidget::changeEvent(event);
-}
-
-SkinLine::SkinLine(QWidget *parent) : QWidget(parent)
+SkinLine::SkinLine(QWidget *parent) : Skinned(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void SkinLine::setBorderColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_border = value;
-    update();
 }
 
 void SkinLine::paintEvent(QPaintEvent *)
@@ -111,33 +73,18 @@ void SkinLine::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), paintColor(m_border));
 }
 
-void SkinLine::changeEvent(QEvent *event)
+SkinLabel::SkinLabel(const QString &text, QWidget *parent) : Skinned(text, parent)
 {
-    if (isPaletteChange(event))
-        update();
-    QWidget::changeEvent(event);
+    m_back = -1; // transparent
+    applyColors();
 }
 
-SkinLabel::SkinLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+void SkinLabel::widenToCaption()
 {
-    refresh();
+    resize(std::max(width(), sizeHint().width()), height());
 }
 
-void SkinLabel::setBackColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_back = value;
-    refresh();
-}
-
-void SkinLabel::setForeColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_fore = value;
-    refresh();
-}
-
-void SkinLabel::refresh()
+void SkinLabel::applyColors()
 {
     setRole(this, QPalette::WindowText, m_fore);
     if (m_back == -1) {
@@ -148,27 +95,13 @@ void SkinLabel::refresh()
     }
 }
 
-void SkinLabel::changeEvent(QEvent *event)
+SkinButton::SkinButton(const QString &text, QWidget *parent) : Skinned(text, parent)
 {
-    if (isPaletteChange(event))
-        refresh();
-    QLabel::changeEvent(event);
-}
-
-SkinButton::SkinButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
-{
-    refresh();
+    applyColors();
     setFocusPolicy(Qt::TabFocus);
 }
 
-void SkinButton::setBackColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_back = value;
-    refresh();
-}
-
-void SkinButton::refresh()
+void SkinButton::applyColors()
 {
     setRole(this, QPalette::Button, m_back);
     // The caption takes black or white, whichever reads on the face: a light
@@ -183,16 +116,11 @@ void SkinButton::refresh()
     setPalette(palette);
 }
 
-void SkinButton::changeEvent(QEvent *event)
+SkinTextBox::SkinTextBox(QWidget *parent) : Skinned(parent)
 {
-    if (isPaletteChange(event))
-        refresh();
-    QPushButton::changeEvent(event);
-}
-
-SkinTextBox::SkinTextBox(QWidget *parent) : QPlainTextEdit(parent)
-{
-    refresh();
+    m_back = Design::textArea;
+    m_fore = Design::textAreaText;
+    applyColors();
 }
 
 void SkinTextBox::keyPressEvent(QKeyEvent *event)
@@ -210,29 +138,8 @@ void SkinTextBox::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void SkinTextBox::setBackColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_back = value;
-    refresh();
-}
-
-void SkinTextBox::setForeColor(qint32 value)
-{
-    OleColor::toQColor(value);
-    m_fore = value;
-    refresh();
-}
-
-void SkinTextBox::refresh()
+void SkinTextBox::applyColors()
 {
     setRole(this, QPalette::Base, m_back);
     setRole(this, QPalette::Text, m_fore);
-}
-
-void SkinTextBox::changeEvent(QEvent *event)
-{
-    if (isPaletteChange(event))
-        refresh();
-    QPlainTextEdit::changeEvent(event);
 }

@@ -120,10 +120,9 @@ RecordingShell::~RecordingShell()
     Platform::setShell(nullptr);
 }
 
-void RecordingShell::open(const QString &target, const QString &verb, const QString &parameters,
-                          const QString &workingFolder)
+void RecordingShell::open(const QString &target, const QString &verb)
 {
-    requests.append({target, verb, parameters, workingFolder});
+    requests.append({target, verb});
 }
 
 QStringList RecordingShell::targets() const

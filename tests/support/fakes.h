@@ -70,13 +70,10 @@ public:
     {
         QString target;
         QString verb;
-        QString parameters;
-        QString workingFolder;
     };
     RecordingShell();
     ~RecordingShell() override;
-    void open(const QString &target, const QString &verb, const QString &parameters,
-              const QString &workingFolder) override;
+    void open(const QString &target, const QString &verb) override;
     QStringList targets() const;
     QList<Request> requests;
 };

@@ -131,6 +131,47 @@ private Q_SLOTS:
         QCOMPARE(window.editor->palette().color(QPalette::Base), QColor(7, 0, 0));
     }
 
+    // Before a skin is applied, each control shows the colour its part has in the
+    // preferences a new user starts with.
+    void controlsStartWithThePreferenceDefaults()
+    {
+        const SkinColors defaults;
+        const SkinPanel panel;
+        const SkinShape shape;
+        const SkinLine line;
+        const SkinLabel label;
+        const SkinButton button;
+        const SkinTextBox textBox;
+        const struct
+        {
+            const QObject *control;
+            const char *property;
+            qint32 expected;
+        } cases[] = {
+            {&panel, Skin::backColor, defaults.SkinBackgroundB},
+            {&panel, Skin::foreColor, defaults.SkinBackgroundF},
+            {&shape, Skin::backColor, defaults.SkinHeaderB},
+            {&shape, Skin::borderColor, defaults.SkinOutlineF},
+            {&line, Skin::borderColor, defaults.SkinOutlineF},
+            {&label, Skin::foreColor, defaults.SkinBackgroundF},
+            {&button, Skin::backColor, defaults.SkinBackgroundB},
+            {&textBox, Skin::backColor, defaults.SkinTextAreaB},
+            {&textBox, Skin::foreColor, defaults.SkinTextAreaF},
+        };
+        for (const auto &check : cases) {
+            const qint32 actual = check.control->property(check.property).value<qint32>();
+            QVERIFY2(actual == check.expected,
+                     qPrintable(QStringLiteral("%1.%2 is %3, expected %4")
+                                    .arg(QLatin1String(check.control->metaObject()->className()),
+                                         QLatin1String(check.property))
+                                    .arg(actual)
+                                    .arg(check.expected)));
+        }
+        // A label is transparent until a skin gives it a background.
+        QCOMPARE(label.backColor(), -1);
+        QVERIFY(!label.autoFillBackground());
+    }
+
     void outlineColoursBordersAndLineTogether()
     {
         SkinnedWindow window;

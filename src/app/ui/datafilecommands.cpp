@@ -7,8 +7,7 @@ DataFileCommands::DataFileCommands(QObject *parent) : QObject(parent) { }
 
 void DataFileCommands::openDataFile(const char *fileName)
 {
-    Platform::shell().open(DataFolder::filePath(QString::fromLatin1(fileName)), QString(),
-                           QString(), DataFolder::programFolder());
+    Platform::shell().open(DataFolder::filePath(QString::fromLatin1(fileName)));
 }
 
 void DataFileCommands::mnuFileAdvEditInsert_Click()

@@ -3,7 +3,7 @@
 #include <QObject>
 
 // The Advanced menu's commands: each opens one of the data files in the
-// desktop's program for text files, from the program's folder.
+// desktop's program for text files.
 class DataFileCommands : public QObject
 {
     Q_OBJECT

@@ -64,8 +64,6 @@ public:
     // Where the controls are, in the client area; the embedded browser takes
     // the editor's place.
     MainGeometry layoutGeometry() const { return m_geometry; }
-    // Widens a header label to its caption where the font runs wider than the design's.
-    static void fitHeaderLabel(SkinLabel *label);
     // The preview's browser; its view exists only after the first integrated preview.
     PreviewBrowser *previewBrowser() const { return m_preview; }
 

@@ -16,7 +16,7 @@ namespace {
 
 QFont verdana(double points, bool bold = false, bool italic = false, bool underline = false)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(QString::fromUtf16(Design::fontFamily));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
@@ -26,7 +26,7 @@ QFont verdana(double points, bool bold = false, bool italic = false, bool underl
 
 const QFont &buttonFont()
 {
-    static const QFont font = verdana(8.25);
+    static const QFont font = verdana(Design::fontPoints);
     return font;
 }
 
@@ -52,10 +52,10 @@ SkinLabel *makeHeader(QWidget *parent, const QString &name, const QString &capti
     auto *label = new SkinLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(at);
-    label->setFont(verdana(8.25, true));
-    label->setForeColor(0x006C4F3A);
+    label->setFont(verdana(Design::fontPoints, true));
+    label->setForeColor(Design::headerText);
     setTag(label, "SkinHeaderF");
-    frmMain::fitHeaderLabel(label);
+    label->widenToCaption();
     return label;
 }
 
@@ -65,7 +65,7 @@ SkinShape *makeBand(QWidget *parent, const QString &name, const QRect &at, qint3
     band->setObjectName(name);
     band->setGeometry(at);
     band->setBackColor(fill);
-    band->setBorderColor(0x00FFFFFF);
+    band->setBorderColor(Design::outline);
     return band;
 }
 
@@ -88,13 +88,13 @@ void frmMain::buildControls()
 
     picContainer = new SkinPanel(client);
     picContainer->setObjectName(QStringLiteral("picContainer"));
-    picContainer->setBackColor(0x00F7F2EE);
-    picContainer->setForeColor(0x00000000);
+    picContainer->setBackColor(Design::surface);
+    picContainer->setForeColor(Design::surfaceText);
     setTag(picContainer, "SkinBackgroundB");
     QWidget *pic = picContainer;
 
     shpHeaders[0]
-        = makeBand(pic, QStringLiteral("shpHeaders(0)"), m_geometry.shpHeaders0, 0x00EBDCD1);
+        = makeBand(pic, QStringLiteral("shpHeaders(0)"), m_geometry.shpHeaders0, Design::header);
     setTag(shpHeaders[0], "SkinHeader");
     lblHeaders[0] = makeHeader(pic, QStringLiteral("lblHeaders(0)"), QStringLiteral("Code Buttons"),
                                QRect(5, 6, 85, 13));
@@ -104,15 +104,15 @@ void frmMain::buildControls()
     Line1 = new SkinLine(pic);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(347, 0, 1, 87);
-    Line1->setBorderColor(0x00FFFFFF);
+    Line1->setBorderColor(Design::outline);
     setTag(Line1, "SkinOutline");
 
     cmdBold = makeButton(pic, "cmdBold", QStringLiteral("B"), QRect(5, 31, 29, 22),
-                         verdana(8.25, true), "SkinBackgroundB");
+                         verdana(Design::fontPoints, true), "SkinBackgroundB");
     cmdItalic = makeButton(pic, "cmdItalic", QStringLiteral("I"), QRect(36, 31, 29, 22),
-                           verdana(8.25, false, true), "SkinBackgroundB");
+                           verdana(Design::fontPoints, false, true), "SkinBackgroundB");
     cmdUnderlined = makeButton(pic, "cmdUnderlined", QStringLiteral("U"), QRect(67, 31, 29, 22),
-                               verdana(8.25, false, false, true), "SkinBackgroundB");
+                               verdana(Design::fontPoints, false, false, true), "SkinBackgroundB");
 
     cmbFont = makeList(pic, "cmbFont", QRect(101, 32, 76, 21));
     cmbSize = makeList(pic, "cmbSize", QRect(181, 32, 76, 21));
@@ -139,7 +139,7 @@ void frmMain::buildControls()
                          buttonFont(), "SkinBackgroundB");
 
     shpHeaders[1]
-        = makeBand(pic, QStringLiteral("shpHeaders(1)"), m_geometry.shpHeaders1, 0x00EBDCD1);
+        = makeBand(pic, QStringLiteral("shpHeaders(1)"), m_geometry.shpHeaders1, Design::header);
     setTag(shpHeaders[1], "SkinHeader");
     lblHeaders[1] = makeHeader(pic, QStringLiteral("lblHeaders(1)"), QStringLiteral("Post Editor"),
                                QRect(5, 93, 71, 13));
@@ -153,20 +153,21 @@ void frmMain::buildControls()
     m_decorations->addLayer(new TagLayer);
     lblLength = new PostLengthLabel(txtPost, pic);
     lblLength->setObjectName(QStringLiteral("lblLength"));
-    lblLength->setFont(verdana(8.25));
-    lblLength->setForeColor(0x006C4F3A);
+    lblLength->setFont(verdana(Design::fontPoints));
+    lblLength->setForeColor(Design::headerText);
     setTag(lblLength, "SkinHeaderF");
 
-    shpButtons = makeBand(pic, QStringLiteral("shpButtons"), m_geometry.shpButtons, 0x00EDD0BC);
+    shpButtons
+        = makeBand(pic, QStringLiteral("shpButtons"), m_geometry.shpButtons, Design::buttonArea);
     setTag(shpButtons, "SkinButton");
 
     cmdCopy = makeButton(pic, "cmdCopy", QStringLiteral("Copy Post"), m_geometry.cmdCopy,
                          buttonFont(), "SkinButtonB");
     cmdCopy->setToolTip(QStringLiteral("Copy post to the clipboard"));
-    cmdCopy->setBackColor(0x00EBDCD1);
+    cmdCopy->setBackColor(Design::header);
     cmdPreview = makeButton(pic, "cmdPreview", QStringLiteral("Preview Post"),
                             m_geometry.cmdPreview, buttonFont(), "SkinButtonB");
-    cmdPreview->setBackColor(0x00EBDCD1);
+    cmdPreview->setBackColor(Design::header);
 
     // The labels lie over their bands.
     for (SkinLabel *label : lblHeaders)

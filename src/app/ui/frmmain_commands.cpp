@@ -4,7 +4,6 @@
 #include "app/ui/postedit.h"
 #include "dialogs/ui/frmabout.h"
 #include "dialogs/ui/frmprefs.h"
-#include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
@@ -22,13 +21,6 @@ void frmMain::mnuHelpAbout_Click()
     about.exec();
 }
 
-void frmMain::fitHeaderLabel(SkinLabel *label)
-{
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-    if (label->width() < needed)
-        label->resize(needed, label->height());
-}
-
 void frmMain::warnPostTooShort()
 {
     Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(),
@@ -42,7 +34,7 @@ void frmMain::showPreviewState(bool previewing)
     cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
     lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview")
                                       : QStringLiteral("Post Editor"));
-    fitHeaderLabel(lblHeaders[1]);
+    lblHeaders[1]->widenToCaption();
     WebBrowser->setVisible(previewing);
     txtPost->setVisible(!previewing);
 }
@@ -77,8 +69,7 @@ void frmMain::cmdCopy_Click()
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);
         if (prefs().CopyGotoURL == 1)
-            Platform::shell().open(webEntryValue(1), QString(), QString(),
-                                   DataFolder::programFolder());
+            Platform::shell().open(webEntryValue(1));
     });
 }
 
@@ -102,7 +93,7 @@ void frmMain::cmdPreview_Click()
             showPreviewState(true);
             m_preview->navigate(page);
         } else {
-            Platform::shell().open(page, QString(), QString(), DataFolder::programFolder());
+            Platform::shell().open(page);
         }
     });
 }

@@ -10,16 +10,33 @@
 #include "widgets/flagcheckbox.h"
 #include "widgets/skinwidgets.h"
 
-#include <QLabel>
-
-#include <algorithm>
-
 namespace {
 
-constexpr qint32 surfaceColor = 0x00F7F2EE;
-constexpr qint32 headerFillColor = 0x00EBDCD1;
-constexpr qint32 buttonAreaColor = 0x00EDD0BC;
-constexpr qint32 headerTextColor = 0x006C4F3A;
+using Colors = SkinColors;
+
+// One part of the skin in the colour grid: its sample "txtCol<name>", showing
+// `back` with `fore` (nullptr: black or white, whichever reads), and a button for
+// each letter of `choices`, "cmdCol<name>" then "cmdCol<name>2": B chooses `back`,
+// F chooses `fore`. The first button stands 1290 twips right of the sample.
+struct ColorRow
+{
+    const char *name;
+    const char *caption;
+    int left;
+    int top;
+    qint32 Colors::*back;
+    qint32 Colors::*fore;
+    const char *choices;
+};
+
+constexpr ColorRow colorRows[] = {
+    {"Background", "Main", 120, 2550, &Colors::SkinBackgroundB, &Colors::SkinBackgroundF, "BF"},
+    {"Header", "Header", 120, 2970, &Colors::SkinHeaderB, &Colors::SkinHeaderF, "BF"},
+    {"ButtonArea", "Button Area", 2205, 2970, &Colors::SkinButtonB, nullptr, "B"},
+    {"TextArea", "Text Area", 120, 3375, &Colors::SkinTextAreaB, &Colors::SkinTextAreaF, "BF"},
+    // The outline is seen against a header.
+    {"Outline", "Line", 2205, 3375, &Colors::SkinHeaderB, &Colors::SkinOutlineF, "F"},
+};
 
 // Positions are in twips inside the window's client area. The surface lies one
 // pixel outside the client area on every side, so its children sit one pixel in.
@@ -31,17 +48,17 @@ void place(QWidget *control, int left, int top, int width, int height)
 
 // A label keeps its place but grows when the font in use is wider than the one
 // it was measured for, so that no caption is cut off.
-void placeLabel(QLabel *label, int left, int top, int width, int height)
+void placeLabel(SkinLabel *label, int left, int top, int width, int height)
 {
     place(label, left, top, width, height);
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    label->widenToCaption();
 }
 
 template<typename Control>
-Control *named(Control *control, const char *name, const QString &accessibleName,
+Control *named(Control *control, QAnyStringView name, const QString &accessibleName,
                const char *tag = nullptr)
 {
-    control->setObjectName(QLatin1String(name));
+    control->setObjectName(name.toString());
     control->setAccessibleName(accessibleName);
     if (tag)
         control->setProperty(Skin::tagProperty, QString::fromLatin1(tag));
@@ -64,8 +81,8 @@ frmPrefs::frmPrefs(QWidget *mainWindow) : QDialog(mainWindow), m_mainWindow(main
 
 void frmPrefs::buildControls()
 {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(8.25);
+    QFont font(QString::fromUtf16(Design::fontFamily));
+    font.setPointSizeF(Design::fontPoints);
     setFont(font);
     QFont headerFont = font;
     headerFont.setBold(true);
@@ -74,14 +91,14 @@ void frmPrefs::buildControls()
                                "SkinBackgroundB");
     picContainer->setGeometry(-1, -1, 5115 / PrefsFile::twipsPerPixel,
                               4305 / PrefsFile::twipsPerPixel);
-    picContainer->setBackColor(surfaceColor);
+    picContainer->setBackColor(Design::surface);
 
     const auto header = [&](int index, int top) {
         auto *bar = named(new SkinShape(picContainer),
                           qPrintable(QStringLiteral("shpHeaders_%1").arg(index)), QString(),
                           "SkinHeader");
-        bar->setBackColor(headerFillColor);
-        bar->setBorderColor(0x00FFFFFF);
+        bar->setBackColor(Design::header);
+        bar->setBorderColor(Design::outline);
         place(bar, 0, top, 5085, 390);
     };
     const auto caption = [&](int index, const QString &text, int left, int top, int width) {
@@ -89,14 +106,14 @@ void frmPrefs::buildControls()
             = named(new SkinLabel(text, picContainer),
                     qPrintable(QStringLiteral("lblCaption_%1").arg(index)), text, "SkinHeaderF");
         label->setFont(headerFont);
-        label->setForeColor(headerTextColor);
+        label->setForeColor(Design::headerText);
         placeLabel(label, left, top, width, 195);
     };
     const auto option = [&](FlagCheckBox *&box, const char *boxName, const char *labelName,
                             const QString &text, int left, int top, int labelLeft, int labelWidth) {
         box = named(new FlagCheckBox(picContainer), boxName, text, "SkinBackground");
         QPalette colors = box->palette();
-        colors.setColor(QPalette::Window, OleColor::toQColor(surfaceColor));
+        colors.setColor(QPalette::Window, OleColor::toQColor(Design::surface));
         box->setPalette(colors);
         box->setAutoFillBackground(true);
         place(box, left, top, 195, 195);
@@ -105,23 +122,26 @@ void frmPrefs::buildControls()
         FlagCheckBox *toggled = box;
         connect(label, &ClickLabel::clicked, this, [toggled] { toggled->toggleFlag(); });
     };
-    const auto sample
-        = [&](ColorSample *&into, const char *name, const QString &text, int left, int top) {
-              into = named(new ColorSample(text, picContainer), name,
-                           QStringLiteral("%1 colours").arg(text));
-              place(into, left, top, 1275, 285);
-          };
-    const auto colorButton = [&](const char *name, const QString &text, int left, int top,
-                                 qint32 SkinColors::*color, const QString &sampleText) {
-        const bool background = text == u'B';
-        const QString tip = background ? QStringLiteral("Choose background color")
-                                       : QStringLiteral("Choose foreground color");
-        auto *button = named(new SkinButton(text, picContainer), name, text, "SkinBackgroundB");
-        button->setAccessibleDescription(QStringLiteral("%1: %2").arg(tip, sampleText));
-        button->setToolTip(tip);
-        button->setBackColor(surfaceColor);
-        place(button, left, top, 270, 285);
-        connect(button, &QPushButton::clicked, this, [this, color] { pickColorOf(color); });
+    const auto colorRow = [&](const ColorRow &row) {
+        const QString text = QString::fromLatin1(row.caption);
+        const QByteArray name(row.name);
+        m_samples.append(named(new ColorSample(text, picContainer), "txtCol" + name,
+                               QStringLiteral("%1 colours").arg(text)));
+        place(m_samples.last(), row.left, row.top, 1275, 285);
+        for (int i = 0; row.choices[i]; ++i) {
+            const bool background = row.choices[i] == 'B';
+            const QString letter(QLatin1Char(row.choices[i]));
+            const QString tip = background ? QStringLiteral("Choose background color")
+                                           : QStringLiteral("Choose foreground color");
+            auto *button = named(new SkinButton(letter, picContainer),
+                                 "cmdCol" + name + (i ? "2" : ""), letter, "SkinBackgroundB");
+            button->setAccessibleDescription(QStringLiteral("%1: %2").arg(tip, text));
+            button->setToolTip(tip);
+            button->setBackColor(Design::surface);
+            place(button, row.left + 1290 + 285 * i, row.top, 270, 285);
+            qint32 SkinColors::*color = background ? row.back : row.fore;
+            connect(button, &QPushButton::clicked, this, [this, color] { pickColorOf(color); });
+        }
     };
     const auto commandButton = [&](const char *name, const QString &text, int left, int top,
                                    int width, const char *tag, qint32 back) {
@@ -146,44 +166,24 @@ void frmPrefs::buildControls()
     header(1, 2040);
     caption(1, QStringLiteral("Wuxo Skin"), 75, 2130, 930);
 
-    const QString main = QStringLiteral("Main");
-    const QString headerText = QStringLiteral("Header");
-    const QString buttonArea = QStringLiteral("Button Area");
-    const QString textArea = QStringLiteral("Text Area");
-    const QString line = QStringLiteral("Line");
-    sample(txtColBackground, "txtColBackground", main, 120, 2550);
-    colorButton("cmdColBackground", QStringLiteral("B"), 1410, 2550, &SkinColors::SkinBackgroundB,
-                main);
-    colorButton("cmdColBackground2", QStringLiteral("F"), 1695, 2550, &SkinColors::SkinBackgroundF,
-                main);
+    colorRow(colorRows[0]);
     auto *cmdColTest = commandButton("cmdColTest", QStringLiteral("Test"), 4035, 2550, 915,
-                                     "SkinBackgroundB", surfaceColor);
-    sample(txtColHeader, "txtColHeader", headerText, 120, 2970);
-    colorButton("cmdColHeader", QStringLiteral("B"), 1410, 2970, &SkinColors::SkinHeaderB,
-                headerText);
-    colorButton("cmdColHeader2", QStringLiteral("F"), 1695, 2970, &SkinColors::SkinHeaderF,
-                headerText);
-    sample(txtColButtonArea, "txtColButtonArea", buttonArea, 2205, 2970);
-    colorButton("cmdColButtonArea", QStringLiteral("B"), 3495, 2970, &SkinColors::SkinButtonB,
-                buttonArea);
+                                     "SkinBackgroundB", Design::surface);
+    colorRow(colorRows[1]);
+    colorRow(colorRows[2]);
     auto *cmdColDefault = commandButton("cmdColDefault", QStringLiteral("Default"), 4035, 2970, 915,
-                                        "SkinBackgroundB", surfaceColor);
-    sample(txtColTextArea, "txtColTextArea", textArea, 120, 3375);
-    colorButton("cmdColTextArea", QStringLiteral("B"), 1410, 3375, &SkinColors::SkinTextAreaB,
-                textArea);
-    colorButton("cmdColTextArea2", QStringLiteral("F"), 1695, 3375, &SkinColors::SkinTextAreaF,
-                textArea);
-    sample(txtColOutline, "txtColOutline", line, 2205, 3375);
-    colorButton("cmdColOutline", QStringLiteral("F"), 3495, 3375, &SkinColors::SkinOutlineF, line);
+                                        "SkinBackgroundB", Design::surface);
+    colorRow(colorRows[3]);
+    colorRow(colorRows[4]);
 
     auto *shpButtons = named(new SkinShape(picContainer), "shpButtons", QString(), "SkinButton");
-    shpButtons->setBackColor(buttonAreaColor);
-    shpButtons->setBorderColor(0x00FFFFFF);
+    shpButtons->setBackColor(Design::buttonArea);
+    shpButtons->setBorderColor(Design::outline);
     place(shpButtons, 0, 3825, 5085, 450);
     auto *cmdOK = commandButton("cmdOK", QStringLiteral("OK"), 1305, 3885, 1200, "SkinButtonB",
-                                headerFillColor);
+                                Design::header);
     auto *cmdCancel = commandButton("cmdCancel", QStringLiteral("Cancel"), 2580, 3885, 1200,
-                                    "SkinButtonB", headerFillColor);
+                                    "SkinButtonB", Design::header);
 
     connect(cmdColTest, &QPushButton::clicked, this, &frmPrefs::cmdColTest_Click);
     connect(cmdColDefault, &QPushButton::clicked, this, &frmPrefs::cmdColDefault_Click);
@@ -216,16 +216,12 @@ void frmPrefs::Form_Load()
 
 void frmPrefs::showSamples()
 {
-    const SkinColors &colors = m_values.colors;
-    txtColBackground->setBackColor(colors.SkinBackgroundB);
-    txtColBackground->setForeColor(colors.SkinBackgroundF);
-    txtColHeader->setBackColor(colors.SkinHeaderB);
-    txtColHeader->setForeColor(colors.SkinHeaderF);
-    txtColOutline->setForeColor(colors.SkinOutlineF);
-    txtColOutline->setBackColor(colors.SkinHeaderB); // the outline is seen against a header
-    txtColButtonArea->setBackColor(colors.SkinButtonB);
-    txtColTextArea->setBackColor(colors.SkinTextAreaB);
-    txtColTextArea->setForeColor(colors.SkinTextAreaF);
+    for (qsizetype i = 0; i < m_samples.size(); ++i) {
+        const ColorRow &row = colorRows[i];
+        m_samples.at(i)->setBackColor(m_values.colors.*row.back);
+        if (row.fore)
+            m_samples.at(i)->setForeColor(m_values.colors.*row.fore);
+    }
 }
 
 qint32 frmPrefs::PickColor(qint32 initial)

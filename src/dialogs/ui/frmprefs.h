@@ -39,9 +39,6 @@ private:
     FlagCheckBox *chkCopyRemove = nullptr;
     FlagCheckBox *chkCopyGotoURL = nullptr;
     FlagCheckBox *chkPreviewBrowser = nullptr;
-    ColorSample *txtColBackground = nullptr;
-    ColorSample *txtColHeader = nullptr;
-    ColorSample *txtColButtonArea = nullptr;
-    ColorSample *txtColTextArea = nullptr;
-    ColorSample *txtColOutline = nullptr;
+    // The colour samples, one for each line of the skin colours.
+    QList<ColorSample *> m_samples;
 };

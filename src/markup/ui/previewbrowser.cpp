@@ -1,6 +1,5 @@
 #include "previewbrowser.h"
 
-#include "foundation/datafolder.h"
 #include "foundation/platform.h"
 
 #include <QCoreApplication>
@@ -148,8 +147,7 @@ bool PreviewBrowser::navigationRequested(const QUrl &url, PreviewNavigation::Kin
     case PreviewNavigation::Decision::Accept:
         return true;
     case PreviewNavigation::Decision::OpenInShell:
-        Platform::shell().open(url.toString(QUrl::FullyEncoded), QString(), QString(),
-                               DataFolder::programFolder());
+        Platform::shell().open(url.toString(QUrl::FullyEncoded));
         return false;
     case PreviewNavigation::Decision::Refuse:
         break;

@@ -32,7 +32,7 @@ constexpr int frameAllowance = 40;
 
 QFont verdana(qreal pointSize, bool bold = false)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(QString::fromUtf16(Design::fontFamily));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -46,8 +46,8 @@ void setTag(QObject *control, const char *role)
 // A label sizes itself to its text.
 void autoSize(SkinLabel *label)
 {
-    const QFontMetrics metrics(label->font());
-    label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
+    label->resize(0, QFontMetrics(label->font()).height());
+    label->widenToCaption();
 }
 
 } // namespace
@@ -68,7 +68,7 @@ frmNews::frmNews(QWidget *parent) : QDialog(parent)
 
     m_lblHeaders = new SkinLabel(QStringLiteral("Enter the Required Information"), m_picContainer);
     m_lblHeaders->setObjectName(QStringLiteral("lblHeaders"));
-    m_lblHeaders->setFont(verdana(8.25, true));
+    m_lblHeaders->setFont(verdana(Design::fontPoints, true));
     m_lblHeaders->move(5, 6);
     autoSize(m_lblHeaders);
     setTag(m_lblHeaders, "SkinHeaderF");
@@ -110,7 +110,7 @@ SkinLabel *frmNews::addCaption(QWidget *parent)
 {
     auto *label = new SkinLabel(QString(), parent);
     label->setObjectName(QStringLiteral("lblCaption_%1").arg(m_captions.size()));
-    label->setFont(verdana(8.25));
+    label->setFont(verdana(Design::fontPoints));
     label->setTextFormat(Qt::PlainText);
     setTag(label, "SkinBackgroundF");
     m_captions.append(label);

@@ -213,7 +213,6 @@ private slots:
         QCOMPARE(f.shell.requests.size(), 1);
         QCOMPARE(f.shell.requests[0].target, target);
         QCOMPARE(f.shell.requests[0].verb, verb);
-        QCOMPARE(f.shell.requests[0].workingFolder, f.folder.programFolder());
     }
 
     void aboutAndPreferencesOpenModal()

@@ -20,11 +20,10 @@ class WatchingShell : public RecordingShell
 {
 public:
     explicit WatchingShell(const QWidget *box) : m_box(box) { }
-    void open(const QString &target, const QString &verb, const QString &parameters,
-              const QString &workingFolder) override
+    void open(const QString &target, const QString &verb) override
     {
         boxVisible.append(m_box->isVisible());
-        RecordingShell::open(target, verb, parameters, workingFolder);
+        RecordingShell::open(target, verb);
     }
     QList<bool> boxVisible;
 
@@ -37,7 +36,7 @@ class FailingShell : public Shell
 public:
     FailingShell() { Platform::setShell(this); }
     ~FailingShell() override { Platform::setShell(nullptr); }
-    void open(const QString &, const QString &, const QString &, const QString &) override
+    void open(const QString &, const QString &) override
     {
         ++attempts;
         throw WuxoError(ErrorNumber::FileNotFound);
@@ -117,8 +116,6 @@ private slots:
         const RecordingShell::Request &request = shell.requests.first();
         QCOMPARE(request.target, target);
         QCOMPARE(request.verb, QStringLiteral("Open"));
-        QCOMPARE(request.parameters, QString());
-        QCOMPARE(request.workingFolder, DataFolder::programFolder());
         QCOMPARE(shell.boxVisible.first(), !closes);
         QCOMPARE(box.isVisible(), !closes);
     }
