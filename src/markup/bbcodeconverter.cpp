@@ -1,3 +1,5 @@
+// Past 400 lines on purpose: the passes of one conversion share its buffers,
+// budget and tag tables, and read in the order they run.
 #include "bbcodeconverter.h"
 
 #include "conversiontrace.h"
