@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F; the five undefined ones map to the C1 controls, as Windows does.
@@ -18,6 +20,20 @@ constexpr char16_t cp1252High[32]
 char16_t cp1252(unsigned char byte)
 {
     return byte >= 0x80 && byte < 0xA0 ? cp1252High[byte - 0x80] : char16_t(byte);
+}
+
+// Where the run of ASCII bytes from `from` ends, looking at eight bytes at a time.
+qsizetype asciiRunEnd(const unsigned char *data, qsizetype from, qsizetype size)
+{
+    constexpr quint64 highBits = 0x8080808080808080ULL;
+    for (quint64 eight = 0; from + 8 <= size; from += 8) {
+        std::memcpy(&eight, data + from, sizeof eight);
+        if (eight & highBits)
+            break;
+    }
+    while (from < size && data[from] < 0x80)
+        ++from;
+    return from;
 }
 
 // Length of the valid UTF-8 sequence starting at data[i], or 0 when it is not one.
@@ -95,9 +111,7 @@ QString decode(const QByteArray &bytes)
         i = 3; // a byte-order mark is not part of the text
     while (i < size) {
         // Plain ASCII runs dominate every data file: copy them without decoding.
-        qsizetype run = i;
-        while (run < size && data[run] < 0x80)
-            ++run;
+        const qsizetype run = asciiRunEnd(data, i, size);
         if (run > i) {
             text.append(QLatin1StringView(bytes.constData() + i, run - i));
             i = run;

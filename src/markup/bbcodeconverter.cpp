@@ -149,12 +149,13 @@ public:
         : m_text(text), m_budget(budget), m_origins(origins), m_edits(text)
     {
         auto found = TagScan::find(
-            text, {u"[font=", u"[/font]", u"[size=", u"[/size]", u"[color=", u"[/color]"});
+            text, {u"[font=", u"[/font]", u"[size=", u"[/size]", u"[color=", u"[/color]"},
+            TagScan::Marks::Brackets);
         for (size_t name = 0; name < 3; ++name) {
-            m_openings[name] = std::move(found[2 * name]);
-            m_closings[name] = PositionQueue(std::move(found[2 * name + 1]));
+            m_openings[name] = std::move(found.tags[2 * name]);
+            m_closings[name] = PositionQueue(std::move(found.tags[2 * name + 1]));
         }
-        m_brackets = PositionQueue(TagScan::findCharacter(text, u']'));
+        m_brackets = PositionQueue(std::move(found.marks));
     }
 
     // Returns false, leaving out as it was, when there is nothing to convert.
@@ -272,7 +273,8 @@ public:
           m_found(TagScan::find(text,
                                 {u"[img]", u"[/img]", u"[quote]", u"[/quote]", u"[code]",
                                  u"[/code]", u"[b]", u"[/b]", u"[i]", u"[/i]", u"[u]", u"[/u]",
-                                 u"[list]", u"[/list]", u"[*]"}))
+                                 u"[list]", u"[/list]", u"[*]"},
+                                TagScan::Marks::LineBreaks))
     {
     }
 
@@ -298,7 +300,7 @@ public:
                u"cellpadding='3' cellspacing='1'><tr><td><b>CODE</b> </td></tr><tr><td "
                u"id='CODE'><!--ec1-->",
                u"<!--c2--></td></tr></table><div class='postcolor'><!--ec2-->"}}});
-        PositionQueue lineBreaks(TagScan::findLineBreaks(m_text));
+        PositionQueue lineBreaks(std::move(m_found.marks));
         convertLists(lineBreaks);
         convertPairs(3, 3,
                      {{{u"b", u"<b>", u"</b>"}, {u"i", u"<i>", u"</i>"}, {u"u", u"<u>", u"</u>"}}});
@@ -317,8 +319,8 @@ private:
     void convertPairs(size_t first, size_t count, const std::array<TagPair, 3> &html)
     {
         for (size_t name = first; name < first + count; ++name) {
-            const std::vector<qsizetype> &openings = m_found[2 * name];
-            PositionQueue closings(std::move(m_found[2 * name + 1]));
+            const std::vector<qsizetype> &openings = m_found.tags[2 * name];
+            PositionQueue closings(std::move(m_found.tags[2 * name + 1]));
             const TagPair &pair = html[name - first];
             const qsizetype tagLength = pair.name.size() + 2;
             const qsizetype delta
@@ -346,9 +348,9 @@ private:
         const int itemChannel = m_edits.addChannel(3, u"<li>");
         const int itemEndChannel = m_edits.addChannel(2, u"</li>");
         const int closingChannel = m_edits.addChannel(7, u"</ul>");
-        const std::vector<qsizetype> &openings = m_found[listOpenings];
-        PositionQueue closings(std::move(m_found[listClosings]));
-        PositionQueue items(std::move(m_found[listItems]));
+        const std::vector<qsizetype> &openings = m_found.tags[listOpenings];
+        PositionQueue closings(std::move(m_found.tags[listClosings]));
+        PositionQueue items(std::move(m_found.tags[listItems]));
         for (const qsizetype start : openings) {
             const qsizetype closing = closings.first(start);
             if (closing < 0)
@@ -385,7 +387,7 @@ private:
     LengthBudget &m_budget;
     const Origins &m_origins;
     TextEdits m_edits;
-    std::vector<std::vector<qsizetype>> m_found;
+    TagScan::Found m_found;
 };
 
 } // namespace
@@ -408,12 +410,22 @@ QString convert(const QString &post, qsizetype lengthLimit, ConversionTrace *tra
             }
         }
     } letGo;
+    // A buffer that the last HTML took along is made once large enough for
+    // what a tag-dense post grows to: growing it pass by pass copies it each
+    // time. Longer posts, whose buffers are let go anyway, grow them as needed.
+    const qsizetype grownPost = 3 * post.size();
+    for (QString &buffer : between) {
+        if (buffer.capacity() < post.size() && grownPost <= keptBufferCapacity)
+            buffer.reserve(grownPost);
+    }
     QStringView text = post;
+    bool rewritten = false; // text is between[spare ^ 1], no longer the post
     size_t spare = 0;
     const auto advance = [&](bool changed) {
         if (changed) {
             text = between[spare];
             spare ^= 1;
+            rewritten = true;
         }
     };
     // Traced, each pass reads the origins of its text from one of these and
@@ -449,15 +461,18 @@ QString convert(const QString &post, qsizetype lengthLimit, ConversionTrace *tra
     tracedAdvance(linkPass(LinkPass::Kind::Web));
     tracedAdvance(linkPass(LinkPass::Kind::Mail));
     budget.reset(text.size());
-    QString html;
-    if (!BlockTags(text, budget, tracing).run(html)) {
-        html = text.data() == post.data() ? post : text.toString();
+    // The HTML leaves with the buffer it was written to, memory that the passes
+    // have touched already, rather than in memory of its own.
+    if (BlockTags(text, budget, tracing).run(between[spare])) {
         if (trace)
-            trace->origin = std::move(origins[current]);
-    } else if (trace) {
-        trace->origin = std::move(origins[current ^ 1]);
+            trace->origin = std::move(origins[current ^ 1]);
+        return std::move(between[spare]);
     }
-    return html;
+    if (trace)
+        trace->origin = std::move(origins[current]);
+    if (rewritten)
+        return std::move(between[spare ^ 1]);
+    return post;
 }
 
 } // namespace

@@ -46,14 +46,12 @@ LinkPass::LinkPass(QStringView text, Kind kind, qsizetype lengthLimit)
 {
     const QString opening = tagText(u"[", kind, u"");
     const QString closing = tagText(u"[/", kind, u"]");
-    auto found = TagScan::find(text, {opening, closing});
-    m_openings = std::move(found[0]);
-    m_closings = PositionQueue(std::move(found[1]));
+    auto found = TagScan::find(text, {opening, closing}, TagScan::Marks::Brackets);
+    m_openings = std::move(found.tags[0]);
+    m_closings = PositionQueue(std::move(found.tags[1]));
     m_idle = m_openings.empty() || m_closings.first(m_openings.front()) < 0;
-    if (m_idle)
-        return;
-    m_brackets = PositionQueue(TagScan::findCharacter(text, u']'));
-    m_sourceDead.assign(size_t(text.size()), 0);
+    if (!m_idle)
+        m_brackets = PositionQueue(std::move(found.marks));
 }
 
 void LinkPass::grow(qsizetype delta)
@@ -75,14 +73,19 @@ void LinkPass::traceOrigins(const std::vector<qsizetype> *origin,
 }
 
 void LinkPass::appendSource(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
-                            qsizetype until) const
+                            qsizetype until)
 {
     if (!m_origin)
         toOrigin = nullptr;
-    const char *dead = m_sourceDead.data();
     while (from < until) {
-        const void *hit = std::memchr(dead + from, 1, size_t(until - from));
-        const qsizetype stop = hit ? static_cast<const char *>(hit) - dead : until;
+        // What lies behind the text read is gone.
+        while (!m_sourceDead.empty() && m_sourceDead.top() < from)
+            m_sourceDead.pop();
+        qsizetype stop = until;
+        if (!m_sourceDead.empty() && m_sourceDead.top() < until) {
+            stop = m_sourceDead.top();
+            m_sourceDead.pop();
+        }
         to.append(m_source.mid(from, stop - from));
         if (toOrigin)
             addOrigins(toOrigin, *m_origin, from, stop);
@@ -204,11 +207,11 @@ void LinkPass::convertWithAddress(bool inFront, qsizetype closing)
                                      nameOf(m_kind)));
         }
         m_brackets.remove(bracket);
-        m_sourceDead[size_t(bracket)] = 1;
+        m_sourceDead.push(bracket);
     }
     m_closings.remove(closing);
     m_brackets.remove(closing + m_nameLength + 2);
-    m_sourceDead[size_t(closing)] = 1;
+    m_sourceDead.push(closing);
     appendWritten(m_addressOpening);
     if (inFront)
         m_frontRead += tagLength;

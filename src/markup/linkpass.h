@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+#include <queue>
 #include <vector>
 
 // Converts the [url] or [email] tags of a post. The search for the next tag
@@ -36,7 +38,7 @@ public:
 private:
     // Origins go to toOrigin when origins are followed, and it is not null.
     void appendSource(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
-                      qsizetype until) const;
+                      qsizetype until);
     void appendFront(QString &to, std::vector<qsizetype> *toOrigin, qsizetype from,
                      qsizetype until) const;
     void appendWritten(QStringView text);
@@ -58,12 +60,12 @@ private:
 
     // The post as the pass found it; m_read is where the search stands in it
     // once the front is used up. A dead "]" reads as the label opening, a dead
-    // closing tag as "</a>".
+    // closing tag as "</a>"; both lie ahead of m_read, the nearest on top.
     std::vector<qsizetype> m_openings;
     size_t m_nextOpening = 0;
     PositionQueue m_closings;
     PositionQueue m_brackets;
-    std::vector<char> m_sourceDead;
+    std::priority_queue<qsizetype, std::vector<qsizetype>, std::greater<>> m_sourceDead;
     qsizetype m_read = 0;
 
     // The last link written without "=", still to be searched from m_frontRead.

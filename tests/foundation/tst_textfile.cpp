@@ -32,6 +32,11 @@ private Q_SLOTS:
             << QByteArray("\xef\xbb\xbfhi") << QStringLiteral("hi");
         QTest::newRow("four-byte UTF-8")
             << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
+        QTest::newRow("long ASCII runs between other bytes")
+            << QByteArray("0123456789\xc3\xa9"
+                          "abcdefghijklmnopq\x80rstuvwx")
+            << QString::fromUtf8("0123456789\xc3\xa9"
+                                 "abcdefghijklmnopq\xe2\x82\xacrstuvwx");
     }
 
     void decodes()

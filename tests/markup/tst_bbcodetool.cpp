@@ -81,6 +81,10 @@ void TestBBCodeTool::convertsStandardInput_data()
         << QByteArray("[B]Hi[/B] \xc3\xa9\r\n[list]\r\n[*]one\r\n[/list]");
     QTest::newRow("lone CR line breaks")
         << QByteArray("[B]Hi[/B] \xc3\xa9\r[list]\r[*]one\r[/list]");
+    QTest::newRow("all three in one post")
+        << QByteArray("[B]Hi[/B] \xc3\xa9\r\n[list]\n[*]one\r[/list]");
+    QTest::newRow("a lone LF first, CR LF after")
+        << QByteArray("[B]Hi[/B] \xc3\xa9\n[list]\r\n[*]one\r\n[/list]");
 }
 
 void TestBBCodeTool::convertsStandardInput()

@@ -36,10 +36,27 @@ QByteArray readStandardInput()
     return input.readAll();
 }
 
+// Whether every CR and every LF of the text is part of a CR LF. Line breaks are
+// far apart, so a vectorised search from one to the next sweeps the text fastest.
+bool hasCrLfThroughout(QStringView text)
+{
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1)) {
+        if (at == 0 || text[at - 1] != u'\r')
+            return false;
+    }
+    for (qsizetype at = text.indexOf(u'\r'); at >= 0; at = text.indexOf(u'\r', at + 1)) {
+        if (at + 1 == text.size() || text[at + 1] != u'\n')
+            return false;
+    }
+    return true;
+}
+
 // The converter knows only CR LF as a line break; scripts hand over LF, and
 // older files a lone CR. A post that has CR LF throughout is kept as it is.
 QString withCrLfLineBreaks(const QString &text)
 {
+    if (hasCrLfThroughout(text))
+        return text;
     const char16_t *in = reinterpret_cast<const char16_t *>(text.utf16());
     const qsizetype size = text.size();
     qsizetype added = 0;
@@ -72,10 +89,11 @@ QString withCrLfLineBreaks(const QString &text)
 }
 
 // Writes the text as UTF-8 a piece at a time through one small buffer, so a
-// long page is never held a second time in another encoding.
+// long page is never held a second time in another encoding. A piece goes out
+// in one or two writes: more, smaller ones cost more than the encoding.
 bool writeStandardOutput(QStringView text)
 {
-    constexpr qsizetype piece = 16 * 1024;
+    constexpr qsizetype piece = 64 * 1024;
     QStringEncoder encoder(QStringEncoder::Utf8);
     QByteArray buffer(encoder.requiredSpace(piece), Qt::Uninitialized);
     for (qsizetype at = 0; at < text.size(); at += piece) {
