@@ -5,7 +5,7 @@
 // 10 ms or more than 12 times as long as the 100 KB one, in processor time (on
 // a machine shared with builds the clock also counts the time other programs
 // had the processor), or when the tool takes more than 20 ms.
-#include "markup/bbcodeconverter.h"
+#include "converter/bbcodeconverter.h"
 
 #include "foundation/wuxoerror.h"
 

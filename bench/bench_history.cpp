@@ -9,13 +9,13 @@
 // edit, the decoration slices and reading the tags again). Target: 100 ms.
 // Offscreen unless QT_QPA_PLATFORM names another platform (xcb under Xvfb).
 #include "app/edithistory.h"
-#include "app/postrecovery.h"
+#include "recovery/postrecovery.h"
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
-#include "app/ui/spellingcommands.h"
+#include "widgets/postedit.h"
+#include "spelling/ui/spellingcommands.h"
 #include "foundation/datafolder.h"
-#include "markup/taglayer.h"
-#include "widgets/editordecorations.h"
+#include "decorations/taglayer.h"
+#include "decorations/ui/editordecorations.h"
 
 #include <QAction>
 #include <QApplication>

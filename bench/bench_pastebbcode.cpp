@@ -5,7 +5,7 @@
 // must stay under 500 ms; the conversion alone is printed beside it.
 #include "app/edithistory.h"
 #include "foundation/platform.h"
-#include "markup/htmltobbcode.h"
+#include "paste/htmltobbcode.h"
 #include "widgets/editortext.h"
 
 #include "benchtiming.h"

@@ -8,8 +8,8 @@
 // window must keep answering. Prints medians; exits non-zero over a target.
 #include "foundation/datafolder.h"
 #include "foundation/wuxoerror.h"
-#include "markup/previewcommand.h"
-#include "markup/ui/previewbrowser.h"
+#include "preview/previewcommand.h"
+#include "preview/ui/previewbrowser.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Feeds arbitrary posts to the converter: it must not crash, hang or read out
 // of bounds, must leave no CR LF in its HTML, and must give what the
 // straightforward conversion gives.
-#include "markup/bbcodeconverter.h"
+#include "converter/bbcodeconverter.h"
 #include "naivebbcodeconverter.h"
 
 #include "foundation/wuxoerror.h"

@@ -1,7 +1,7 @@
 #include "tagverdicts.h"
 
-#include "bbcodeconverter.h"
-#include "conversiontrace.h"
+#include "converter/bbcodeconverter.h"
+#include "converter/conversiontrace.h"
 #include "foundation/wuxoerror.h"
 
 #include <QCoreApplication>

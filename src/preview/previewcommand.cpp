@@ -1,6 +1,6 @@
 #include "previewcommand.h"
 
-#include "bbcodeconverter.h"
+#include "converter/bbcodeconverter.h"
 #include "foundation/datafolder.h"
 #include "foundation/wuxoerror.h"
 #include "previewpage.h"

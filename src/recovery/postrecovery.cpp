@@ -1,6 +1,6 @@
 #include "postrecovery.h"
 
-#include "app/draftfile.h"
+#include "recovery/draftfile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"

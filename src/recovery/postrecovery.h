@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/recoveryschedule.h"
+#include "recovery/recoveryschedule.h"
 #include "foundation/wuxoerror.h"
 
 #include <QMutex>

@@ -1,8 +1,8 @@
 #include "spellchecker.h"
 
-#include "datafolder.h"
+#include "foundation/datafolder.h"
 #include "speller.h"
-#include "textfile.h"
+#include "foundation/textfile.h"
 
 SpellChecker::SpellChecker(QObject *parent) : QObject(parent) { }
 

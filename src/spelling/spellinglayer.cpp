@@ -1,6 +1,6 @@
 #include "spellinglayer.h"
 
-#include "foundation/spellchecker.h"
+#include "spelling/spellchecker.h"
 
 #include <algorithm>
 

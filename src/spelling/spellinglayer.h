@@ -1,7 +1,7 @@
 #pragma once
 
-#include "markup/decorationlayer.h"
-#include "markup/spellscan.h"
+#include "decorations/decorationlayer.h"
+#include "spelling/spellscan.h"
 
 #include <vector>
 

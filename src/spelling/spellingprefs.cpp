@@ -1,6 +1,6 @@
 #include "spellingprefs.h"
 
-#include "clsinifile.h"
+#include "foundation/clsinifile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "spellscan.h"
 
-#include "foundation/spellchecker.h"
+#include "spelling/spellchecker.h"
 
 #include <QString>
 

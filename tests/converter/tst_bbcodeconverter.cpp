@@ -1,4 +1,4 @@
-#include "markup/bbcodeconverter.h"
+#include "converter/bbcodeconverter.h"
 #include "naivebbcodeconverter.h"
 #include "randomposts.h"
 

@@ -1,4 +1,4 @@
-#include "foundation/decorationcolours.h"
+#include "decorations/decorationcolours.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "markup/taglayer.h"
+#include "decorations/taglayer.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "markup/bbcodeconverter.h"
-#include "markup/conversiontrace.h"
-#include "markup/tagverdicts.h"
+#include "converter/bbcodeconverter.h"
+#include "converter/conversiontrace.h"
+#include "decorations/tagverdicts.h"
 #include "randomposts.h"
 
 #include "foundation/wuxoerror.h"

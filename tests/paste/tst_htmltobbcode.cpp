@@ -1,7 +1,7 @@
 #include "fakes.h"
 #include "foundation/wuxoerror.h"
-#include "markup/bbcodeconverter.h"
-#include "markup/htmltobbcode.h"
+#include "converter/bbcodeconverter.h"
+#include "paste/htmltobbcode.h"
 
 #include <QTest>
 

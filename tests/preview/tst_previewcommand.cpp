@@ -1,5 +1,5 @@
 #include "foundation/wuxoerror.h"
-#include "markup/previewcommand.h"
+#include "preview/previewcommand.h"
 #include "testdatafolder.h"
 
 #include <QDir>

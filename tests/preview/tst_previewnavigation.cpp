@@ -1,4 +1,4 @@
-#include "markup/previewnavigation.h"
+#include "preview/previewnavigation.h"
 
 #include <QTest>
 

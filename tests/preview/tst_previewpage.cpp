@@ -1,5 +1,5 @@
-#include "markup/bbcodeconverter.h"
-#include "markup/previewpage.h"
+#include "converter/bbcodeconverter.h"
+#include "preview/previewpage.h"
 
 #include "foundation/wuxoerror.h"
 #include "testfiles.h"

@@ -1,4 +1,4 @@
-#include "app/draftfile.h"
+#include "recovery/draftfile.h"
 #include "foundation/wuxoerror.h"
 #include "readonlypath.h"
 #include "testfiles.h"

@@ -1,4 +1,4 @@
-#include "app/postrecovery.h"
+#include "recovery/postrecovery.h"
 #include "fakes.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"

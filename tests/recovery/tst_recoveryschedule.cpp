@@ -1,4 +1,4 @@
-#include "foundation/recoveryschedule.h"
+#include "recovery/recoveryschedule.h"
 
 #include <QTest>
 

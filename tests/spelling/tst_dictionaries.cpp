@@ -1,5 +1,5 @@
-#include "foundation/dictionaries.h"
-#include "foundation/hunspellspeller.h"
+#include "spelling/dictionaries.h"
+#include "spelling/hunspellspeller.h"
 #include "testfiles.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "fakespeller.h"
-#include "foundation/spellchecker.h"
+#include "spelling/spellchecker.h"
 #include "foundation/wuxoerror.h"
 #include "testfiles.h"
 

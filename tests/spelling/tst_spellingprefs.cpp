@@ -1,5 +1,5 @@
 #include "foundation/clsinifile.h"
-#include "foundation/spellingprefs.h"
+#include "spelling/spellingprefs.h"
 #include "testfiles.h"
 
 #include <QFile>

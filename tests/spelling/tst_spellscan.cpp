@@ -1,6 +1,6 @@
-#include "foundation/hunspellspeller.h"
-#include "foundation/spellchecker.h"
-#include "markup/spellscan.h"
+#include "spelling/hunspellspeller.h"
+#include "spelling/spellchecker.h"
+#include "spelling/spellscan.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/speller.h"
+#include "spelling/speller.h"
 
 #include <QHash>
 #include <QSet>

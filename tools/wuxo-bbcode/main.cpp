@@ -3,8 +3,8 @@
 #include "buildinfo.h"
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
-#include "markup/bbcodeconverter.h"
-#include "markup/previewpage.h"
+#include "converter/bbcodeconverter.h"
+#include "preview/previewpage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

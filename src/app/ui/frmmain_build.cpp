@@ -2,10 +2,10 @@
 // picContainer, captions, fonts, design colours and skin roles.
 #include "frmmain.h"
 
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "foundation/skin.h"
-#include "markup/taglayer.h"
-#include "widgets/editordecorations.h"
+#include "decorations/taglayer.h"
+#include "decorations/ui/editordecorations.h"
 #include "widgets/postlengthlabel.h"
 #include "widgets/skinwidgets.h"
 

@@ -1,15 +1,15 @@
 // The window's own commands: copy, preview, preferences and the About box.
 #include "frmmain.h"
 
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "dialogs/ui/frmabout.h"
 #include "dialogs/ui/frmprefs.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
 #include "markup/copypost.h"
-#include "markup/previewcommand.h"
-#include "markup/ui/previewbrowser.h"
+#include "preview/previewcommand.h"
+#include "preview/ui/previewbrowser.h"
 #include "widgets/skinwidgets.h"
 
 #include <QGuiApplication>

@@ -1,14 +1,14 @@
 // The post's edit history, the Edit menu, the editor's Ctrl keys and drafts.
 #include "frmmain.h"
 
-#include "app/draftfile.h"
+#include "recovery/draftfile.h"
 #include "app/postediting.h"
-#include "app/ui/postedit.h"
-#include "app/ui/spellingcommands.h"
+#include "widgets/postedit.h"
+#include "spelling/ui/spellingcommands.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
-#include "markup/htmltobbcode.h"
+#include "paste/htmltobbcode.h"
 #include "markup/ui/tagcommands.h"
 
 #include <QAction>

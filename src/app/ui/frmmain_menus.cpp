@@ -3,7 +3,7 @@
 #include "frmmain.h"
 
 #include "app/ui/datafilecommands.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "dialogs/ui/helpcommands.h"
 #include "markup/ui/tagcommands.h"
 #include "postgen/ui/postgenerator.h"

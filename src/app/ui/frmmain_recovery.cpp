@@ -1,8 +1,8 @@
 // The post's recovery file and the end of the desktop session.
 #include "frmmain.h"
 
-#include "app/postrecovery.h"
-#include "app/sessionendrequest.h"
+#include "recovery/postrecovery.h"
+#include "recovery/sessionendrequest.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>

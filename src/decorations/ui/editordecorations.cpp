@@ -1,6 +1,6 @@
 #include "editordecorations.h"
 
-#include "editortext.h"
+#include "widgets/editortext.h"
 
 #include <QElapsedTimer>
 #include <QEvent>

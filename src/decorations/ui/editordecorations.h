@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/decorationcolours.h"
-#include "markup/decorationlayer.h"
+#include "decorations/decorationcolours.h"
+#include "decorations/decorationlayer.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/ui/previewview.h"
+#include "preview/ui/previewview.h"
 
 #include <QObject>
 #include <QRect>

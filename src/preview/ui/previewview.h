@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/previewnavigation.h"
+#include "preview/previewnavigation.h"
 
 #include <QtPlugin>
 

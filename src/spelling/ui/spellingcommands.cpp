@@ -3,11 +3,11 @@
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
-#include "foundation/hunspellspeller.h"
+#include "spelling/hunspellspeller.h"
 #include "foundation/preferences.h"
-#include "foundation/spellchecker.h"
-#include "markup/spellinglayer.h"
-#include "widgets/editordecorations.h"
+#include "spelling/spellchecker.h"
+#include "spelling/spellinglayer.h"
+#include "decorations/ui/editordecorations.h"
 #include "widgets/editortext.h"
 
 #include <QAction>

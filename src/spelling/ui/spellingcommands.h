@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/dictionaries.h"
-#include "foundation/spellingprefs.h"
+#include "spelling/dictionaries.h"
+#include "spelling/spellingprefs.h"
 
 #include <QList>
 #include <QObject>

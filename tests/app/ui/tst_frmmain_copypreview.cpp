@@ -1,8 +1,8 @@
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
-#include "markup/ui/previewbrowser.h"
+#include "preview/ui/previewbrowser.h"
 #include "spokenname.h"
 #include "widgets/skinwidgets.h"
 

@@ -1,7 +1,7 @@
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "mainwindowfixture.h"
-#include "widgets/editordecorations.h"
+#include "decorations/ui/editordecorations.h"
 
 #include <QAccessible>
 #include <QLabel>

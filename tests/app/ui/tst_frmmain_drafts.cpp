@@ -1,5 +1,5 @@
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "mainwindowfixture.h"
 
 #include <QAction>

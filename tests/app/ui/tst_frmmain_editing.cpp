@@ -1,6 +1,6 @@
 #include "app/dateformat.h"
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "foundation/wuxoerror.h"
 #include "mainwindowfixture.h"
 

@@ -1,9 +1,9 @@
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
-#include "app/ui/spellingcommands.h"
-#include "foundation/dictionaries.h"
+#include "widgets/postedit.h"
+#include "spelling/ui/spellingcommands.h"
+#include "spelling/dictionaries.h"
 #include "mainwindowfixture.h"
-#include "widgets/editordecorations.h"
+#include "decorations/ui/editordecorations.h"
 
 #include <QAction>
 #include <QApplication>

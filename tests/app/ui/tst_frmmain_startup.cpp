@@ -1,7 +1,7 @@
 // Past 400 lines on purpose: one subject, the window as it starts (design,
 // branding, stored size and colours, the user menus, a second instance).
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 #include "foundation/errorreport.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"

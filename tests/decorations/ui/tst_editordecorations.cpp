@@ -1,4 +1,4 @@
-#include "widgets/editordecorations.h"
+#include "decorations/ui/editordecorations.h"
 #include "widgets/editortext.h"
 
 #include <QPlainTextEdit>

@@ -1,5 +1,5 @@
 #include "fakes.h"
-#include "markup/ui/previewbrowser.h"
+#include "preview/ui/previewbrowser.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "fakespeller.h"
-#include "foundation/spellchecker.h"
-#include "markup/spellinglayer.h"
-#include "widgets/editordecorations.h"
+#include "spelling/spellchecker.h"
+#include "spelling/spellinglayer.h"
+#include "decorations/ui/editordecorations.h"
 #include "widgets/editortext.h"
 
 #include <QPlainTextEdit>

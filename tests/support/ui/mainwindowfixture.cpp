@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
 
 #include "app/ui/frmmain.h"
-#include "app/ui/postedit.h"
+#include "widgets/postedit.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "previewwebpage.h"
 
-#include "markup/ui/previewview.h"
+#include "preview/ui/previewview.h"
 
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
