@@ -9,13 +9,13 @@
 // edit, the decoration slices and reading the tags again). Target: 100 ms.
 // Offscreen unless QT_QPA_PLATFORM names another platform (xcb under Xvfb).
 #include "app/edithistory.h"
-#include "recovery/postrecovery.h"
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
-#include "spelling/ui/spellingcommands.h"
-#include "foundation/datafolder.h"
 #include "decorations/taglayer.h"
 #include "decorations/ui/editordecorations.h"
+#include "foundation/datafolder.h"
+#include "recovery/postrecovery.h"
+#include "spelling/ui/spellingcommands.h"
+#include "widgets/postedit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,13 +4,13 @@
 
 #include "app/ui/application.h"
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "dialogs/ui/frmabout.h"
 #include "dialogs/ui/frmprefs.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
-#include "preview/ui/previewbrowser.h"
 #include "postgen/ui/frmnews.h"
+#include "preview/ui/previewbrowser.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 #include "widgets/widgetprompts.h"
 

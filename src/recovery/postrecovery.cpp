@@ -1,9 +1,9 @@
 #include "postrecovery.h"
 
-#include "recovery/draftfile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
+#include "recovery/draftfile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

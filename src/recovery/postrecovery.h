@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recovery/recoveryschedule.h"
 #include "foundation/wuxoerror.h"
+#include "recovery/recoveryschedule.h"
 
 #include <QMutex>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "spellchecker.h"
 
 #include "foundation/datafolder.h"
-#include "speller.h"
 #include "foundation/textfile.h"
+#include "speller.h"
 
 SpellChecker::SpellChecker(QObject *parent) : QObject(parent) { }
 

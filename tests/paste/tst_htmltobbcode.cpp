@@ -1,6 +1,6 @@
+#include "converter/bbcodeconverter.h"
 #include "fakes.h"
 #include "foundation/wuxoerror.h"
-#include "converter/bbcodeconverter.h"
 #include "paste/htmltobbcode.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "recovery/draftfile.h"
 #include "foundation/wuxoerror.h"
 #include "readonlypath.h"
+#include "recovery/draftfile.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "recovery/postrecovery.h"
 #include "fakes.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
+#include "recovery/postrecovery.h"
 #include "testdatafolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "fakespeller.h"
-#include "spelling/spellchecker.h"
 #include "foundation/wuxoerror.h"
+#include "spelling/spellchecker.h"
 #include "testfiles.h"
 
 #include <QDir>

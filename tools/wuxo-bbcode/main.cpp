@@ -1,9 +1,9 @@
 // wuxo-bbcode: converts a post written in BBCode to HTML, as the preview does,
 // for people who convert posts in scripts.
 #include "buildinfo.h"
+#include "converter/bbcodeconverter.h"
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
-#include "converter/bbcodeconverter.h"
 #include "preview/previewpage.h"
 
 #include <QCommandLineParser>

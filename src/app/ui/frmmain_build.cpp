@@ -2,10 +2,10 @@
 // picContainer, captions, fonts, design colours and skin roles.
 #include "frmmain.h"
 
-#include "widgets/postedit.h"
-#include "foundation/skin.h"
 #include "decorations/taglayer.h"
 #include "decorations/ui/editordecorations.h"
+#include "foundation/skin.h"
+#include "widgets/postedit.h"
 #include "widgets/postlengthlabel.h"
 #include "widgets/skinwidgets.h"
 

@@ -1,7 +1,6 @@
 // The window's own commands: copy, preview, preferences and the About box.
 #include "frmmain.h"
 
-#include "widgets/postedit.h"
 #include "dialogs/ui/frmabout.h"
 #include "dialogs/ui/frmprefs.h"
 #include "foundation/errorreport.h"
@@ -10,6 +9,7 @@
 #include "markup/copypost.h"
 #include "preview/previewcommand.h"
 #include "preview/ui/previewbrowser.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 
 #include <QGuiApplication>

@@ -1,15 +1,15 @@
 // The post's edit history, the Edit menu, the editor's Ctrl keys and drafts.
 #include "frmmain.h"
 
-#include "recovery/draftfile.h"
 #include "app/postediting.h"
-#include "widgets/postedit.h"
-#include "spelling/ui/spellingcommands.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
-#include "paste/htmltobbcode.h"
 #include "markup/ui/tagcommands.h"
+#include "paste/htmltobbcode.h"
+#include "recovery/draftfile.h"
+#include "spelling/ui/spellingcommands.h"
+#include "widgets/postedit.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,10 +3,10 @@
 #include "frmmain.h"
 
 #include "app/ui/datafilecommands.h"
-#include "widgets/postedit.h"
 #include "dialogs/ui/helpcommands.h"
 #include "markup/ui/tagcommands.h"
 #include "postgen/ui/postgenerator.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 #include "spellingcommands.h"
 
+#include "decorations/ui/editordecorations.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
-#include "spelling/hunspellspeller.h"
 #include "foundation/preferences.h"
+#include "spelling/hunspellspeller.h"
 #include "spelling/spellchecker.h"
 #include "spelling/spellinglayer.h"
-#include "decorations/ui/editordecorations.h"
 #include "widgets/editortext.h"
 
 #include <QAction>

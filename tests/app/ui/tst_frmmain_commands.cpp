@@ -1,8 +1,8 @@
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "dialogs/helptargets.h"
 #include "mainwindowfixture.h"
 #include "spokenname.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
 #include "preview/ui/previewbrowser.h"
 #include "spokenname.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 
 #include <QClipboard>

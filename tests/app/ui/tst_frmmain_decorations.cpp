@@ -1,7 +1,7 @@
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
-#include "mainwindowfixture.h"
 #include "decorations/ui/editordecorations.h"
+#include "mainwindowfixture.h"
+#include "widgets/postedit.h"
 
 #include <QAccessible>
 #include <QLabel>

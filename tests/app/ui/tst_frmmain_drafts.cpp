@@ -1,6 +1,6 @@
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "mainwindowfixture.h"
+#include "widgets/postedit.h"
 
 #include <QAction>
 #include <QDir>

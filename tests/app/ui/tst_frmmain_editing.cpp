@@ -1,8 +1,8 @@
 #include "app/dateformat.h"
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "foundation/wuxoerror.h"
 #include "mainwindowfixture.h"
+#include "widgets/postedit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "recovery/postrecovery.h"
-#include "recovery/sessionendrequest.h"
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "foundation/errorreport.h"
 #include "mainwindowfixture.h"
+#include "recovery/postrecovery.h"
+#include "recovery/sessionendrequest.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>

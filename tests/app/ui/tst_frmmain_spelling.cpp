@@ -1,9 +1,9 @@
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
-#include "spelling/ui/spellingcommands.h"
-#include "spelling/dictionaries.h"
-#include "mainwindowfixture.h"
 #include "decorations/ui/editordecorations.h"
+#include "mainwindowfixture.h"
+#include "spelling/dictionaries.h"
+#include "spelling/ui/spellingcommands.h"
+#include "widgets/postedit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // Past 400 lines on purpose: one subject, the window as it starts (design,
 // branding, stored size and colours, the user menus, a second instance).
 #include "app/ui/frmmain.h"
-#include "widgets/postedit.h"
 #include "foundation/errorreport.h"
 #include "foundation/preferences.h"
 #include "mainwindowfixture.h"
 #include "spokenname.h"
+#include "widgets/postedit.h"
 #include "widgets/skinwidgets.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
+#include "decorations/ui/editordecorations.h"
 #include "fakespeller.h"
 #include "spelling/spellchecker.h"
 #include "spelling/spellinglayer.h"
-#include "decorations/ui/editordecorations.h"
 #include "widgets/editortext.h"
 
 #include <QPlainTextEdit>
