@@ -14,6 +14,7 @@
 #include "widgets/skinwidgets.h"
 #include "widgets/widgetprompts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -171,6 +172,14 @@ int main(int argc, char *argv[])
         boxes &= shoot(&dark, out + QStringLiteral("/main-window-dark.png"));
         dark.post().setText(QString::fromLatin1(tagsPost));
         boxes &= shoot(&dark, out + QStringLiteral("/main-window-tags-dark.png"));
+        dark.previewBrowser()->setPluginPath(QStringLiteral(WUXO_PREVIEW_PLUGIN));
+        dark.post().setText(QString::fromLatin1(samplePost));
+        dark.resize(900, 520);
+        QAction *darkLive = dark.findChild<QAction *>(QStringLiteral("mnuViewLivePreview"));
+        darkLive->trigger();
+        settle(4000);
+        boxes &= shoot(&dark, out + QStringLiteral("/live-preview-dark.png"));
+        darkLive->trigger();
         frmPrefs darkPreferences(&dark);
         darkPreferences.show();
         boxes &= shoot(&darkPreferences, out + QStringLiteral("/preferences-dark.png"));
@@ -197,6 +206,16 @@ int main(int argc, char *argv[])
     settle(4000);
     ok &= shoot(&window, out + QStringLiteral("/preview.png"));
     cmdPreview->click();
+
+    // The live preview beside the editor, in a window wide enough for both.
+    const QSize designSize = window.size();
+    window.resize(900, 520);
+    QAction *livePreview = window.findChild<QAction *>(QStringLiteral("mnuViewLivePreview"));
+    livePreview->trigger();
+    settle(4000);
+    ok &= shoot(&window, out + QStringLiteral("/live-preview.png"));
+    livePreview->trigger();
+    window.resize(designSize);
 
     {
         frmNews news(&window);

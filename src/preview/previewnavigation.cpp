@@ -1,5 +1,7 @@
 #include "previewnavigation.h"
 
+#include "foundation/platform.h"
+
 namespace {
 
 bool isSameDocument(const QUrl &url, const QUrl &previewUrl)
@@ -37,4 +39,18 @@ PreviewNavigation::Decision PreviewNavigation::decide(const QUrl &url, Kind kind
     if (isMainFrame)
         return isSameDocument(url, previewUrl) ? Decision::Accept : Decision::Refuse;
     return isWebContent(url) ? Decision::Accept : Decision::Refuse;
+}
+
+bool PreviewNavigation::follow(const QUrl &url, Kind kind, bool isMainFrame, const QUrl &previewUrl)
+{
+    switch (decide(url, kind, isMainFrame, previewUrl)) {
+    case Decision::Accept:
+        return true;
+    case Decision::OpenInShell:
+        Platform::shell().open(url.toString(QUrl::FullyEncoded));
+        return false;
+    case Decision::Refuse:
+        break;
+    }
+    return false;
 }

@@ -15,4 +15,7 @@ public:
 
     // `previewUrl` is the page file being shown; empty before the first preview.
     static Decision decide(const QUrl &url, Kind kind, bool isMainFrame, const QUrl &previewUrl);
+    // Carries the decision out: a link for the desktop goes to the shell. True
+    // lets the navigation happen in the preview.
+    static bool follow(const QUrl &url, Kind kind, bool isMainFrame, const QUrl &previewUrl);
 };

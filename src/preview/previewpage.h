@@ -15,6 +15,10 @@ QString readTemplate(const QString &path);
 // searched again, so a post that itself holds "[post]" shows it as text.
 QString fill(const QString &templateText, const QString &html);
 
+// Throws WuxoError 7 when the page filled with `html` would be too large to
+// build (a template that repeats "[post]" around a long post).
+void checkLength(const QString &templateText, const QString &html);
+
 // Writes the page followed by CR LF, replacing the file at once.
 void write(const QString &path, const QString &page);
 

@@ -8,6 +8,7 @@
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
 #include "foundation/skin.h"
+#include "livepreview/ui/livepreview.h"
 #include "markup/ui/tagcommands.h"
 #include "postgen/ui/postgenerator.h"
 #include "preview/ui/previewbrowser.h"
@@ -61,6 +62,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_geometry(MainGeometry
     connectControls();
     m_spelling = new SpellingCommands(txtPost, m_decorations, mnuEdit, this);
     m_preview = new PreviewBrowser(WebBrowser, this);
+    m_live = new LivePreview(
+        txtPost, lblHeaders[1], lblLength, m_preview, mnuViewLivePreview, mnuViewFollowCaret,
+        [this] { applyGeometry(); }, this);
     setUpRecovery();
     applyGeometry();
     const WindowSize designSize;
@@ -106,6 +110,7 @@ void frmMain::Form_Load()
         readPreferences();
         ApplySkin(this);
         m_spelling->start();
+        m_live->start();
 
         buildUserMenu(QStringLiteral("insert.txt"), mnuInsert, mnuInsertUser,
                       &frmMain::mnuInsertUser_Click);
@@ -292,9 +297,11 @@ void frmMain::applyGeometry()
     shpHeaders[0]->setGeometry(m_geometry.shpHeaders0);
     shpHeaders[1]->setGeometry(m_geometry.shpHeaders1);
     shpButtons->setGeometry(m_geometry.shpButtons);
-    txtPost->setGeometry(m_geometry.txtPost);
     WebBrowser->setGeometry(m_geometry.webBrowser);
     cmdCopy->setGeometry(m_geometry.cmdCopy);
     cmdPreview->setGeometry(m_geometry.cmdPreview);
     lblLength->setGeometry(m_geometry.lblLength);
+    // The live preview, when shown, shares the editor's place with it.
+    if (!m_live || !m_live->place(m_geometry.txtPost))
+        txtPost->setGeometry(m_geometry.txtPost);
 }

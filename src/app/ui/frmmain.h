@@ -13,6 +13,7 @@
 
 class DataFileCommands;
 class HelpCommands;
+class LivePreview;
 class PostEdit;
 class PostRecovery;
 class SessionEndRequest;
@@ -208,6 +209,8 @@ private:
     QList<QAction *> mnuInsertUser;
     QMenu *mnuWeb = nullptr;
     QList<QAction *> mnuWebURL;
+    QAction *mnuViewLivePreview = nullptr;
+    QAction *mnuViewFollowCaret = nullptr;
 
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
@@ -217,6 +220,7 @@ private:
     EditorDecorations *m_decorations = nullptr;
     SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
+    LivePreview *m_live = nullptr;
     PostRecovery *m_recovery = nullptr;
     MainGeometry m_geometry;
     QString m_appCaption;

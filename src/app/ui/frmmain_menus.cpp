@@ -247,6 +247,28 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .entryClicked = &frmMain::mnuWebURL_Click,
         },
 
+        // How the post is looked at while writing; its entries keep their state themselves.
+        {
+            .kind = C::Menu,
+            .name = "mnuView",
+            .caption = QT_TR_NOOP("View"),
+        },
+        {
+            .parent = "mnuView",
+            .name = "mnuViewLivePreview",
+            .caption = QT_TR_NOOP("Live Preview"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_L),
+            .state = C::Checkable,
+            .item = &frmMain::mnuViewLivePreview,
+        },
+        {
+            .parent = "mnuView",
+            .name = "mnuViewFollowCaret",
+            .caption = QT_TR_NOOP("Follow Caret"),
+            .state = C::Checkable,
+            .item = &frmMain::mnuViewFollowCaret,
+        },
+
         {.kind = C::Menu, .name = "mnuHelp", .caption = QT_TR_NOOP("Help")},
         {
             .parent = "mnuHelp",

@@ -106,6 +106,11 @@ bool PreviewBrowser::isAvailable()
     return m_plugin == Plugin::Loaded;
 }
 
+PreviewViewFactory *PreviewBrowser::factory()
+{
+    return isAvailable() ? m_factory : nullptr;
+}
+
 bool PreviewBrowser::isCreated() const
 {
     return m_view && m_view->widget();
@@ -143,16 +148,7 @@ void PreviewBrowser::navigate(const QString &filePath)
 bool PreviewBrowser::navigationRequested(const QUrl &url, PreviewNavigation::Kind kind,
                                          bool isMainFrame)
 {
-    switch (PreviewNavigation::decide(url, kind, isMainFrame, m_previewUrl)) {
-    case PreviewNavigation::Decision::Accept:
-        return true;
-    case PreviewNavigation::Decision::OpenInShell:
-        Platform::shell().open(url.toString(QUrl::FullyEncoded));
-        return false;
-    case PreviewNavigation::Decision::Refuse:
-        break;
-    }
-    return false;
+    return PreviewNavigation::follow(url, kind, isMainFrame, m_previewUrl);
 }
 
 void PreviewBrowser::previewLoaded(bool ok)

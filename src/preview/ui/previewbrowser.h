@@ -34,6 +34,10 @@ public:
     // be loaded, says so once and answers false from then on.
     bool isAvailable();
 
+    // The loaded plugin's maker of browser widgets, for other views of the
+    // preview; nullptr when the plugin is not available (said once, as above).
+    PreviewViewFactory *factory();
+
     bool isCreated() const;
     // The browser widget; nullptr until the first navigate().
     QWidget *view() const;

@@ -2,6 +2,7 @@
 
 #include "preview/previewnavigation.h"
 
+#include <QString>
 #include <QtPlugin>
 
 class QUrl;
@@ -35,6 +36,39 @@ public:
     virtual void load(const QUrl &page) = 0;
 };
 
+// The live preview's side: the same navigation policy, the clicks in the page
+// and the end of each page shown.
+class LiveViewHost
+{
+public:
+    virtual ~LiveViewHost() = default;
+    // As PreviewViewHost::navigationRequested; `pageUrl` is the live page's address.
+    virtual bool navigationRequested(const QUrl &url, PreviewNavigation::Kind kind,
+                                     bool isMainFrame, const QUrl &pageUrl)
+        = 0;
+    // The user clicked `textOffset` characters of text after page mark `mark`
+    // (the n of <wuxo-mark data-n="n">).
+    virtual void markClicked(int mark, qsizetype textOffset) = 0;
+    // The page given to show() is on screen.
+    virtual void pageShown() = 0;
+};
+
+// The live preview's browser widget: one page, replaced in place as the post
+// changes, through an address of the program's own (no file, and no size limit
+// of setHtml). The program's scripts that keep its place run in the page's
+// application world; the page's own scripts stay off.
+class LiveView
+{
+public:
+    virtual ~LiveView() = default;
+    virtual QWidget *widget() const = 0;
+    // Shows the page: the first one loads, later ones replace the document
+    // where it stands, keeping the scroll position, without a blank moment.
+    virtual void show(const QString &page) = 0;
+    // Scrolls the page, if need be, so that mark `mark` is in view.
+    virtual void scrollToMark(int mark) = 0;
+};
+
 // The plugin's root object.
 class PreviewViewFactory
 {
@@ -43,7 +77,8 @@ public:
     // The caller owns the view; the widget is a child of `parent` and tells `host`
     // about its page for as long as the view lives.
     virtual PreviewView *createView(QWidget *parent, PreviewViewHost *host) = 0;
+    virtual LiveView *createLiveView(QWidget *parent, LiveViewHost *host) = 0;
 };
 
-#define PreviewViewFactory_iid "example.quorvel.Wuxo.PreviewViewFactory/1"
+#define PreviewViewFactory_iid "example.quorvel.Wuxo.PreviewViewFactory/2"
 Q_DECLARE_INTERFACE(PreviewViewFactory, PreviewViewFactory_iid)

@@ -80,7 +80,7 @@ private slots:
         QStringList titles;
         for (const QAction *menu : w->menuBar()->actions())
             titles.append(menu->text());
-        QCOMPARE(titles, (QStringList{"Wuxo", "Edit", "Insert", "Web", "Help"}));
+        QCOMPARE(titles, (QStringList{"Wuxo", "Edit", "Insert", "Web", "View", "Help"}));
         QCOMPARE(shownItems(menu(w, "mnuFile")),
                  (QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
                               "Post Generator (Auto)", "-", "Preferences", "-", "Advanced", "-",
@@ -91,6 +91,9 @@ private slots:
         QCOMPARE(shownItems(menu(w, "mnuEdit")),
                  (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
                               "Select All", "Clear All", "-", "Spelling"}));
+        QCOMPARE(shownItems(menu(w, "mnuView")), (QStringList{"Live Preview", "Follow Caret"}));
+        QVERIFY(!action(w, "mnuViewLivePreview")->isChecked());
+        QVERIFY(action(w, "mnuViewFollowCaret")->isChecked());
         QCOMPARE(shownItems(menu(w, "mnuHelp")),
                  (QStringList{"Read Me", "-", "Check for Update", "Quorvel on the Web", "-",
                               "Donate!", "About..."}));
@@ -108,6 +111,7 @@ private slots:
             {action(w, "mnuEditSelectAll"), "Ctrl+A"},
             {action(w, "mnuEditClearAll"), "Ctrl+D"},
             {action(w, "mnuInsertUser(0)"), "Ctrl+N"},
+            {action(w, "mnuViewLivePreview"), "Ctrl+L"},
             {action(w, "mnuFileExit"), ""},
             {action(w, "mnuHelpReadMe"), ""},
         };

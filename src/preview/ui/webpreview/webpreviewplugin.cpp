@@ -1,5 +1,6 @@
 #include "webpreviewplugin.h"
 
+#include "livewebview.h"
 #include "previewwebpage.h"
 
 #include <QPointer>
@@ -51,9 +52,16 @@ WebPreviewPlugin::WebPreviewPlugin()
     const QSGRendererInterface::GraphicsApi api = QQuickWindow::graphicsApi();
     if (api != QSGRendererInterface::OpenGL && api != QSGRendererInterface::Vulkan)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+    // Before the first profile, which is made only after the plugin has loaded.
+    LivePageScheme::registerScheme();
 }
 
 PreviewView *WebPreviewPlugin::createView(QWidget *parent, PreviewViewHost *host)
 {
     return new WebPreviewView(parent, host);
+}
+
+LiveView *WebPreviewPlugin::createLiveView(QWidget *parent, LiveViewHost *host)
+{
+    return new LiveWebView(parent, host);
 }

@@ -15,4 +15,5 @@ public:
     WebPreviewPlugin();
 
     PreviewView *createView(QWidget *parent, PreviewViewHost *host) override;
+    LiveView *createLiveView(QWidget *parent, LiveViewHost *host) override;
 };
