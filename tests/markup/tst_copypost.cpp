@@ -160,7 +160,9 @@ void TestCopyPost::copy_data()
     QTest::newRow("a key typed meanwhile goes with the copy")
         << "ab" << false << "c" << QStringList() << "abc";
     QTest::newRow("typed after tidying: the tidied post and the key")
-        << "a" + breaks(4) + "b" << true << "!" << QStringList(4, "a" + breaks(2) + "b")
+        << "a" + breaks(4) + "b" << true << "!"
+        << QStringList{"a" + breaks(4) + "b", "a" + breaks(4) + "b", "a" + breaks(2) + "b",
+                       "a" + breaks(2) + "b"}
         << "a" + breaks(2) + "b!";
 }
 
