@@ -19,7 +19,9 @@ QStringList tidyPasses(const QString &text);
 // A post of fewer than two characters is not copied or previewed.
 bool longEnough(const QString &text);
 
-inline constexpr QStringView tooShortMessage = u"You must enter a message to post!";
-inline constexpr QStringView tooShortTitle = u"Error";
+// Source texts of the warning; the window shows them translated in context "CopyPost".
+inline constexpr char tooShortMessage[]
+    = QT_TRANSLATE_NOOP("CopyPost", "You must enter a message to post!");
+inline constexpr char tooShortTitle[] = QT_TRANSLATE_NOOP("CopyPost", "Error");
 
 } // namespace CopyPost

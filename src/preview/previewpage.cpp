@@ -3,15 +3,18 @@
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
 
+#include <QCoreApplication>
+
 namespace PreviewPage {
 
 QString readTemplate(const QString &path)
 {
     const QStringList lines = TextFile::readLines(path);
     if (lines.isEmpty())
-        throw WuxoError(ErrorNumber::InvalidArgument,
-                        WuxoError::standardDescription(ErrorNumber::InvalidArgument)
-                            + QStringLiteral(": the page template is empty"));
+        throw WuxoError(
+            ErrorNumber::InvalidArgument,
+            WuxoError::standardDescription(ErrorNumber::InvalidArgument)
+                + QCoreApplication::translate("PreviewPage", ": the page template is empty"));
     return TextFile::joinLines(lines);
 }
 

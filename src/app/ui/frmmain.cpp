@@ -83,12 +83,10 @@ void frmMain::Form_Load()
     runTrapped(QStringLiteral("Main.Load"), [this] {
         if (!Platform::instanceLock().tryAcquire()) {
             Platform::prompts().messageBox(
-                applicationTitle
-                    + QStringLiteral(" is already running. Please close the other "
-                                     "instance before starting ")
-                    + applicationTitle + QStringLiteral(" again."),
-                applicationTitle + QStringLiteral(" Error"), MessageIcon::Exclamation,
-                MessageButtons::Ok);
+                tr("%1 is already running. Please close the other instance before starting %1 "
+                   "again.")
+                    .arg(applicationTitle),
+                tr("%1 Error").arg(applicationTitle), MessageIcon::Exclamation, MessageButtons::Ok);
             m_refused = true;
             return;
         }
@@ -203,8 +201,8 @@ bool frmMain::Form_QueryUnload()
     if (post().isEmpty() || !m_postChanged)
         return true;
     const MessageAnswer answer = Platform::prompts().messageBox(
-        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
-        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
+        tr("Current post hasn't been copied or saved. Save before exiting?"), tr("Save Draft?"),
+        MessageIcon::None, MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::Cancel)
         return false;
     if (answer == MessageAnswer::Yes) {
@@ -222,7 +220,7 @@ void frmMain::Form_Unload()
         const QSizeF outer = outerSizeTwips();
         PrefsFile::writeVisual(objPrefs(), WindowSize{float(outer.width()), float(outer.height())});
     }
-    if (mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
+    if (mnuFileNewsAuto->text() == tr("Cancel Auto Mode"))
         m_postGenerator->closeAutoRun();
     qApp->removeEventFilter(this);
 }
