@@ -58,9 +58,11 @@ QString install(const QStringList &uiLanguages)
             }
             programTranslator = program;
             QCoreApplication::installTranslator(programTranslator);
+            // The file found may be the language's own ("de" for "de_DE"): the answer names it.
+            const QString found = program->language().replace(u'-', u'_');
             // Qt's dialogs and buttons in the same language, where Qt has a translation.
             const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-            for (const QString &qtName : candidates(name)) {
+            for (const QString &qtName : candidates(found)) {
                 auto *qt = new QTranslator;
                 if (qt->load(QStringLiteral("qtbase_") + qtName, qtFolder)) {
                     qtTranslator = qt;
@@ -69,7 +71,7 @@ QString install(const QStringList &uiLanguages)
                 }
                 delete qt;
             }
-            return name;
+            return found;
         }
     }
     return QString();

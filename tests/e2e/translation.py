@@ -23,11 +23,11 @@ def session(name, lang, texts):
     program, app, window_id, editor = open_main_window(
         wuxo, os.path.join(work, name), "E2E Language", env=environment(lang),
         editor_name=texts["editor"])
-    for role, text in (("menu", texts["edit menu"]), ("menu", texts["help menu"]),
+    for role, text in ((None, texts["edit menu"]), (None, texts["help menu"]),
                        ("push button", texts["copy"]), ("push button", texts["preview"]),
                        ("label", texts["length"]), ("combo box", texts["size list"])):
         check(wait_for(lambda: find(app, role=role, name=text, showing=False)) is not None,
-              "%s: the %s '%s'" % (lang, role, text))
+              "%s: the %s '%s'" % (lang, role or "menu", text))
 
     # An empty post cannot be copied: the program says so.
     press_opening_a_box(find(app, role="push button", name=texts["copy"]))

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QFont verdana(double points, bool bold = false, bool italic = false, bool underline = false)
@@ -168,6 +170,16 @@ void frmMain::buildControls()
     cmdPreview = makeButton(pic, "cmdPreview", tr("Preview Post"), m_geometry.cmdPreview,
                             buttonFont(), "SkinButtonB");
     cmdPreview->setBackColor(Design::header);
+
+    // A caption longer than the design's button (a translation's) widens the button; the layout
+    // centres the pair below the editor as before.
+    const auto fitCaptions = [](QRect &at, const SkinButton *button, const QStringList &captions) {
+        for (const QString &caption : captions)
+            at.setWidth(
+                std::max(at.width(), button->fontMetrics().horizontalAdvance(caption) + 12));
+    };
+    fitCaptions(m_geometry.cmdCopy, cmdCopy, {cmdCopy->text()});
+    fitCaptions(m_geometry.cmdPreview, cmdPreview, {tr("Preview Post"), tr("Edit Post")});
 
     // The labels lie over their bands.
     for (SkinLabel *label : lblHeaders)
