@@ -84,12 +84,19 @@ in der Standardfehlerausgabe). Schlägt es fehl, wird nichts in die Standardausg
         <translation>die Seitenvorlage %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>%1: the page would be longer than %2 characters</source>
-        <translation>%1: die Seite wäre länger als %2 Zeichen</translation>
-    </message>
-    <message>
         <source>cannot write to standard output</source>
         <translation>in die Standardausgabe kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>CloseQuestion</name>
+    <message>
+        <source>Current post hasn&apos;t been copied or saved. Save before exiting?</source>
+        <translation>Der aktuelle Beitrag wurde weder kopiert noch gespeichert. Vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Save Draft?</source>
+        <translation>Entwurf speichern?</translation>
     </message>
 </context>
 <context>
@@ -209,6 +216,10 @@ Die Vorschau öffnet sich stattdessen in Ihrem Webbrowser.</translation>
     <message>
         <source>: the page template is empty</source>
         <translation>: die Seitenvorlage ist leer</translation>
+    </message>
+    <message>
+        <source>%1: the page would be longer than %2 characters</source>
+        <translation>%1: die Seite wäre länger als %2 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -447,14 +458,6 @@ Die Vorschau öffnet sich stattdessen in Ihrem Webbrowser.</translation>
     <message>
         <source>%1 Error</source>
         <translation>%1-Fehler</translation>
-    </message>
-    <message>
-        <source>Current post hasn&apos;t been copied or saved. Save before exiting?</source>
-        <translation>Der aktuelle Beitrag wurde weder kopiert noch gespeichert. Vor dem Beenden speichern?</translation>
-    </message>
-    <message>
-        <source>Save Draft?</source>
-        <translation>Entwurf speichern?</translation>
     </message>
     <message>
         <source>Cancel Auto Mode</source>

@@ -102,7 +102,7 @@ bool shootBoxes(const QString &out, const QString &suffix)
     prompts.messageBox(
         QCoreApplication::translate(
             "frmMain", "Current post hasn't been copied or saved. Save before exiting?"),
-        QCoreApplication::translate("frmMain", "Save Draft?"), MessageIcon::None,
+        QCoreApplication::translate("CloseQuestion", "Save Draft?"), MessageIcon::None,
         MessageButtons::YesNoCancel);
     grabNext(QStringLiteral("already-running"));
     prompts.messageBox(
