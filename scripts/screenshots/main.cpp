@@ -101,7 +101,7 @@ bool shootBoxes(const QString &out, const QString &suffix)
     grabNext(QStringLiteral("save-draft"));
     prompts.messageBox(
         QCoreApplication::translate(
-            "frmMain", "Current post hasn't been copied or saved. Save before exiting?"),
+            "CloseQuestion", "Current post hasn't been copied or saved. Save before exiting?"),
         QCoreApplication::translate("CloseQuestion", "Save Draft?"), MessageIcon::None,
         MessageButtons::YesNoCancel);
     grabNext(QStringLiteral("already-running"));
