@@ -190,7 +190,7 @@ LivePage LivePage::build(const QString &templateText, const QString &post)
         lastLine = line;
     }
     marked.append(QStringView(html).mid(copied));
-    PreviewPage::checkLength(templateText, marked);
+    PreviewPage::checkLength(templateText, marked.size());
     live.m_page = PreviewPage::fill(templateText, marked);
     return live;
 }

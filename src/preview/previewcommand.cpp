@@ -11,7 +11,7 @@ QString writePage(const QString &postText)
     const QString templateText
         = PreviewPage::readTemplate(DataFolder::filePath(templateFileName.toString()));
     const QString html = ConvertPostToHtml(postText);
-    PreviewPage::checkLength(templateText, html);
+    PreviewPage::checkLength(templateText, html.size());
     const QString pagePath = DataFolder::filePath(pageFileName.toString());
     PreviewPage::write(pagePath, PreviewPage::fill(templateText, html));
     return pagePath;

@@ -3,14 +3,7 @@
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
 
-namespace {
-
-// Past this many characters the page is refused rather than built: a template
-// that repeats "[post]" many times around a long post would otherwise ask for
-// gigabytes, and no browser shows such a page anyway.
-constexpr qsizetype maxPageLength = qsizetype(64) * 1024 * 1024;
-
-} // namespace
+#include <QCoreApplication>
 
 namespace PreviewPage {
 
@@ -18,9 +11,10 @@ QString readTemplate(const QString &path)
 {
     const QStringList lines = TextFile::readLines(path);
     if (lines.isEmpty())
-        throw WuxoError(ErrorNumber::InvalidArgument,
-                        WuxoError::standardDescription(ErrorNumber::InvalidArgument)
-                            + QStringLiteral(": the page template is empty"));
+        throw WuxoError(
+            ErrorNumber::InvalidArgument,
+            WuxoError::standardDescription(ErrorNumber::InvalidArgument)
+                + QCoreApplication::translate("PreviewPage", ": the page template is empty"));
     return TextFile::joinLines(lines);
 }
 
@@ -31,13 +25,16 @@ QString fill(const QString &templateText, const QString &html)
     return page;
 }
 
-void checkLength(const QString &templateText, const QString &html)
+void checkLength(const QString &templateText, qsizetype htmlLength)
 {
     const qsizetype placeholders = templateText.count(QStringLiteral("[post]"));
-    const qsizetype growth = html.size() - 6;
-    if (placeholders > 0 && growth > 0
-        && templateText.size() + placeholders * growth > maxPageLength)
-        throw WuxoError(ErrorNumber::OutOfMemory);
+    const qsizetype growth = htmlLength - 6;
+    if (placeholders > 0 && growth > 0 && templateText.size() + placeholders * growth > maxLength)
+        throw WuxoError(ErrorNumber::OutOfMemory,
+                        QCoreApplication::translate(
+                            "PreviewPage", "%1: the page would be longer than %2 characters")
+                            .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
+                            .arg(maxLength));
 }
 
 void write(const QString &path, const QString &page)
