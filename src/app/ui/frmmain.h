@@ -12,6 +12,7 @@
 #include <array>
 
 class DataFileCommands;
+class ForumCommands;
 class HelpCommands;
 class PostEdit;
 class PostRecovery;
@@ -30,6 +31,7 @@ class SkinLabel;
 class SkinLine;
 class SkinPanel;
 class SkinShape;
+class TagLayer;
 struct UserMenuEntry;
 
 // The main window: the post editor with its formatting commands, the Edit menu
@@ -208,6 +210,8 @@ private:
     QList<QAction *> mnuInsertUser;
     QMenu *mnuWeb = nullptr;
     QList<QAction *> mnuWebURL;
+    QMenu *mnuView = nullptr;
+    QMenu *mnuViewTargetForum = nullptr;
 
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
@@ -215,6 +219,8 @@ private:
     HelpCommands *m_help = nullptr;
     DataFileCommands *m_dataFiles = nullptr;
     EditorDecorations *m_decorations = nullptr;
+    TagLayer *m_tagLayer = nullptr;
+    ForumCommands *m_forums = nullptr;
     SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
     PostRecovery *m_recovery = nullptr;
