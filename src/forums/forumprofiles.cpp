@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ForumProfiles", text);
-}
-
 QStringList words(const QString &value)
 {
     return value.split(u' ', Qt::SkipEmptyParts);
@@ -54,16 +49,19 @@ QString readSize(const QString &value, ForumProfile &profile)
     const auto unit = std::find_if(units.begin(), units.end(),
                                    [&](const auto &each) { return each.first == parts.first(); });
     if (unit == units.end())
-        return tr("the size unit must be percent, points, pixels or steps");
+        return QCoreApplication::translate(
+            "ForumProfiles", "the size unit must be percent, points, pixels or steps");
     bool lowOk = false;
     bool highOk = false;
     const int low = parts.value(1).toInt(&lowOk);
     const int high = parts.value(2).toInt(&highOk);
     if (parts.size() != 3 || !lowOk || !highOk || low < 0 || high < low)
-        return tr("write the size as its unit, the lowest and the highest value, like "
-                  "\"percent 1 200\"");
+        return QCoreApplication::translate(
+            "ForumProfiles",
+            "write the size as its unit, the lowest and the highest value, like "
+            "\"percent 1 200\"");
     if (unit->second == ForumProfile::SizeUnit::Steps && (low < 1 || high > 7))
-        return tr("steps run from 1 to 7");
+        return QCoreApplication::translate("ForumProfiles", "steps run from 1 to 7");
     profile.sizeUnit = unit->second;
     profile.sizeMin = low;
     profile.sizeMax = high;
@@ -83,7 +81,8 @@ QString readColours(const QString &value, ForumProfile &profile)
         else if (form == u"rgb")
             forms |= ForumProfile::ColourRgb;
         else
-            return tr("the colour forms are name, hex, hex3 and rgb");
+            return QCoreApplication::translate("ForumProfiles",
+                                               "the colour forms are name, hex, hex3 and rgb");
     }
     profile.colourForms = forms;
     return QString();
@@ -100,7 +99,8 @@ QString readKey(const QString &key, const QString &value, ForumProfile &profile)
     } else if (lower == u"tags" || lower == u"text") {
         const QStringList names = lowerWords(value);
         if (!allTagNames(names))
-            return tr("a tag name is made of letters and digits, or is \"*\"");
+            return QCoreApplication::translate(
+                "ForumProfiles", "a tag name is made of letters and digits, or is \"*\"");
         (lower == u"tags" ? profile.tags : profile.shownAsText) = names;
     } else if (lower == u"size") {
         return readSize(value, profile);
@@ -110,17 +110,18 @@ QString readKey(const QString &key, const QString &value, ForumProfile &profile)
         profile.listTypesKnown = true;
         if (std::any_of(profile.listTypes.begin(), profile.listTypes.end(),
                         [](const QString &type) { return type.contains(u']'); }))
-            return tr("a list type holds no \"]\"");
+            return QCoreApplication::translate("ForumProfiles", "a list type holds no \"]\"");
     } else if (lower == u"colours" || lower == u"colors") {
         return readColours(value, profile);
     } else if (lower == u"limit") {
         bool ok = false;
         const qlonglong limit = value.toLongLong(&ok);
         if (!ok || limit < 0)
-            return tr("the limit is a whole number of characters, 0 for none");
+            return QCoreApplication::translate(
+                "ForumProfiles", "the limit is a whole number of characters, 0 for none");
         profile.lengthLimit = qsizetype(limit);
     } else {
-        return tr("there is no key \"%1\"").arg(key);
+        return QCoreApplication::translate("ForumProfiles", "there is no key \"%1\"").arg(key);
     }
     return QString();
 }
@@ -149,7 +150,9 @@ Parsed parse(const QString &text)
             const QString name
                 = line.endsWith(u']') ? line.mid(1, line.size() - 2).trimmed() : QString();
             if (name.isEmpty()) {
-                problem(i, tr("a profile's name is written as [Name]"));
+                problem(i,
+                        QCoreApplication::translate("ForumProfiles",
+                                                    "a profile's name is written as [Name]"));
                 continue;
             }
             const bool taken = std::any_of(
@@ -157,12 +160,17 @@ Parsed parse(const QString &text)
                     return each.name.compare(name, Qt::CaseInsensitive) == 0;
                 });
             if (taken) {
-                problem(i, tr("another profile has this name"));
+                problem(
+                    i,
+                    QCoreApplication::translate("ForumProfiles", "another profile has this name"));
                 continue;
             }
             if (parsed.profiles.size() >= maxProfiles) {
                 if (!full)
-                    problem(i, tr("the file holds more than %1 profiles").arg(maxProfiles));
+                    problem(i,
+                            QCoreApplication::translate("ForumProfiles",
+                                                        "the file holds more than %1 profiles")
+                                .arg(maxProfiles));
                 full = true;
                 continue;
             }
@@ -177,11 +185,16 @@ Parsed parse(const QString &text)
             continue;
         const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0) {
-            problem(i, tr("a line is either [Name] or Key=Value"));
+            problem(i,
+                    QCoreApplication::translate("ForumProfiles",
+                                                "a line is either [Name] or Key=Value"));
             continue;
         }
         if (!current) {
-            problem(i, tr("no [Name] above this line says which profile it belongs to"));
+            problem(
+                i,
+                QCoreApplication::translate(
+                    "ForumProfiles", "no [Name] above this line says which profile it belongs to"));
             continue;
         }
         ForumProfile changed = *current;
@@ -222,13 +235,16 @@ QString problemReport(const QList<ForumFileProblem> &problems)
         constexpr int shown = 60;
         const QString text
             = each.text.size() <= shown ? each.text : each.text.left(shown) + QChar(0x2026);
-        lines.append(tr("Line %1 (%2): %3.").arg(each.line).arg(text, each.reason));
+        lines.append(QCoreApplication::translate("ForumProfiles", "Line %1 (%2): %3.")
+                         .arg(each.line)
+                         .arg(text, each.reason));
     }
     if (problems.size() > listed)
         lines.append(QCoreApplication::translate("ForumProfiles",
                                                  "%n more line(s) could not be read either.",
                                                  nullptr, int(problems.size() - listed)));
-    return tr("Some lines of %1 could not be read and were skipped:")
+    return QCoreApplication::translate("ForumProfiles",
+                                       "Some lines of %1 could not be read and were skipped:")
                .arg(QString::fromUtf16(fileName))
         + u'\n' + lines.join(u'\n');
 }

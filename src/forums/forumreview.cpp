@@ -14,7 +14,7 @@ using SizeUnit = ForumProfile::SizeUnit;
 
 namespace {
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ForumReview", text);
 }
@@ -81,9 +81,9 @@ QString noun(const QString &name)
     };
     for (const auto &[tag, word] : nouns) {
         if (tag == name)
-            return tr(word);
+            return translated(word);
     }
-    return tr("tag");
+    return QCoreApplication::translate("ForumReview", "tag");
 }
 
 // What a forum makes of a tag the preview does not know, in the words "shows this as ...".
@@ -112,7 +112,7 @@ QString description(const QString &name)
     };
     for (const auto &[tags, words] : descriptions) {
         if (tags.contains(name))
-            return tr(words);
+            return translated(words);
     }
     return QString();
 }
@@ -121,13 +121,13 @@ QString readingOf(SizeUnit unit, int value)
 {
     switch (unit) {
     case SizeUnit::Percent:
-        return tr("%1 %").arg(value);
+        return QCoreApplication::translate("ForumReview", "%1 %").arg(value);
     case SizeUnit::Points:
-        return tr("%1 points").arg(value);
+        return QCoreApplication::translate("ForumReview", "%1 points").arg(value);
     case SizeUnit::Pixels:
-        return tr("%1 pixels").arg(value);
+        return QCoreApplication::translate("ForumReview", "%1 pixels").arg(value);
     case SizeUnit::Steps:
-        return tr("size %1 of 7").arg(value);
+        return QCoreApplication::translate("ForumReview", "size %1 of 7").arg(value);
     case SizeUnit::Unknown:
         break;
     }
@@ -139,11 +139,11 @@ QString rangeOf(const ForumProfile &profile)
     const QString range = QStringLiteral("%1 to %2").arg(profile.sizeMin).arg(profile.sizeMax);
     switch (profile.sizeUnit) {
     case SizeUnit::Percent:
-        return tr("%1 %").arg(range);
+        return QCoreApplication::translate("ForumReview", "%1 %").arg(range);
     case SizeUnit::Points:
-        return tr("%1 points").arg(range);
+        return QCoreApplication::translate("ForumReview", "%1 points").arg(range);
     case SizeUnit::Pixels:
-        return tr("%1 pixels").arg(range);
+        return QCoreApplication::translate("ForumReview", "%1 pixels").arg(range);
     default:
         return range;
     }
@@ -186,14 +186,18 @@ QString sizeNote(const ForumProfile &profile, QStringView value)
     const double shown = ForumReview::previewPoints(size);
     const int better = nearestValue(profile, shown);
     if (size < profile.sizeMin || size > profile.sizeMax)
-        return tr("%1 reads sizes from %2 only: write [SIZE=%3] for text the size the preview "
-                  "shows")
+        return QCoreApplication::translate(
+                   "ForumReview",
+                   "%1 reads sizes from %2 only: write [SIZE=%3] for text the size the preview "
+                   "shows")
             .arg(profile.engine, rangeOf(profile))
             .arg(better);
     const double read = ForumReview::forumPoints(profile.sizeUnit, size);
     if (better == size || (read >= shown / 2 && read <= shown * 2))
         return QString();
-    return tr("%1 reads [SIZE=%2] as %3: write [SIZE=%4] for text the size the preview shows")
+    return QCoreApplication::translate(
+               "ForumReview",
+               "%1 reads [SIZE=%2] as %3: write [SIZE=%4] for text the size the preview shows")
         .arg(profile.engine)
         .arg(size)
         .arg(readingOf(profile.sizeUnit, size))
@@ -229,15 +233,16 @@ QString colourNote(const ForumProfile &profile, QStringView value)
         return QString();
     QStringList forms;
     if (profile.colourForms & ForumProfile::ColourName)
-        forms.append(tr("a colour name"));
+        forms.append(QCoreApplication::translate("ForumReview", "a colour name"));
     if (profile.colourForms & ForumProfile::ColourHex)
         forms.append(QStringLiteral("#RRGGBB"));
     if (profile.colourForms & ForumProfile::ColourHex3)
         forms.append(QStringLiteral("#RGB"));
     if (profile.colourForms & ForumProfile::ColourRgb)
         forms.append(QStringLiteral("rgb(R, G, B)"));
-    return tr("%1 does not read the colour %2: write %3")
-        .arg(profile.engine, value.toString(), forms.join(tr(" or ")));
+    return QCoreApplication::translate("ForumReview", "%1 does not read the colour %2: write %3")
+        .arg(profile.engine, value.toString(),
+             forms.join(QCoreApplication::translate("ForumReview", " or ")));
 }
 
 // The forum's word on a tag the preview has a verdict on.
@@ -245,8 +250,10 @@ void reviewKnown(const ForumProfile &profile, QStringView post, Tag &tag)
 {
     const Written written = readTag(post, tag.start, tag.length);
     if (profile.showsAsText(written.name)) {
-        tag.note = tr("%1 shows [%2] as text: leave the %3 out or pick another forum")
-                       .arg(profile.engine, upper(written.name), noun(written.name));
+        tag.note
+            = QCoreApplication::translate(
+                  "ForumReview", "%1 shows [%2] as text: leave the %3 out or pick another forum")
+                  .arg(profile.engine, upper(written.name), noun(written.name));
         tag.noteWarns = true;
         return;
     }
@@ -268,14 +275,21 @@ bool reviewUnknown(const ForumProfile &profile, const Written &written, Tag &tag
     if (written.name == u"list" && written.hasValue && !written.closing && profile.listTypesKnown) {
         const QString type = written.value.toString();
         if (profile.listTypes.contains(type)) {
-            tag.note = tr("%1 shows this as a numbered list; the preview here leaves it as text")
+            tag.note = QCoreApplication::translate(
+                           "ForumReview",
+                           "%1 shows this as a numbered list; the preview here leaves it as text")
                            .arg(profile.engine);
         } else {
-            tag.note = profile.listTypes.isEmpty()
-                ? tr("%1 shows [LIST=%2] as text: write [LIST] for a list with bullets")
-                      .arg(profile.engine, type)
-                : tr("%1 shows [LIST=%2] as text: write [LIST] or [LIST=%3]")
-                      .arg(profile.engine, type, profile.listTypes.first());
+            if (profile.listTypes.isEmpty())
+                tag.note = QCoreApplication::translate(
+                               "ForumReview",
+                               "%1 shows [LIST=%2] as text: write [LIST] for a list with bullets")
+                               .arg(profile.engine, type);
+            else
+                tag.note
+                    = QCoreApplication::translate(
+                          "ForumReview", "%1 shows [LIST=%2] as text: write [LIST] or [LIST=%3]")
+                          .arg(profile.engine, type, profile.listTypes.first());
             tag.noteWarns = true;
         }
         return true;
@@ -283,9 +297,14 @@ bool reviewUnknown(const ForumProfile &profile, const Written &written, Tag &tag
     if (!profile.accepts(written.name))
         return false;
     const QString what = wuxoTag ? QString() : description(written.name);
-    tag.note = what.isEmpty()
-        ? tr("%1 reads this tag; the preview here leaves it as text").arg(profile.engine)
-        : tr("%1 shows this as %2; the preview here leaves it as text").arg(profile.engine, what);
+    if (what.isEmpty())
+        tag.note = QCoreApplication::translate(
+                       "ForumReview", "%1 reads this tag; the preview here leaves it as text")
+                       .arg(profile.engine);
+    else
+        tag.note = QCoreApplication::translate(
+                       "ForumReview", "%1 shows this as %2; the preview here leaves it as text")
+                       .arg(profile.engine, what);
     return true;
 }
 
