@@ -5,6 +5,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <algorithm>
 
 PostLengthLabel::PostLengthLabel(QPlainTextEdit *editor, QWidget *parent)
     : SkinLabel(QString(), parent), m_editor(editor)
