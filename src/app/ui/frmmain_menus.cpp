@@ -136,6 +136,12 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditPreview_Click(); },
         },
         {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditForums",
+            .caption = QT_TR_NOOP("Edit forums.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditForums_Click(); },
+        },
+        {
             .kind = C::Separator,
             .parent = "mnuFile",
             .name = "mnuFileLine2",
@@ -247,11 +253,12 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .entryClicked = &frmMain::mnuWebURL_Click,
         },
 
-        // How the post is looked at while writing; its entries keep their state themselves.
+        // The views of the post; every entry starts as the window was designed.
         {
             .kind = C::Menu,
             .name = "mnuView",
             .caption = QT_TR_NOOP("View"),
+            .menu = &frmMain::mnuView,
         },
         {
             .parent = "mnuView",
@@ -267,6 +274,15 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .caption = QT_TR_NOOP("Follow Caret"),
             .state = C::Checkable,
             .item = &frmMain::mnuViewFollowCaret,
+        },
+        {.kind = C::Separator, .parent = "mnuView", .name = "mnuViewLine1"},
+        // Filled by the forum commands from forums.txt.
+        {
+            .kind = C::Menu,
+            .parent = "mnuView",
+            .name = "mnuViewTargetForum",
+            .caption = QT_TR_NOOP("Target Forum"),
+            .menu = &frmMain::mnuViewTargetForum,
         },
 
         {.kind = C::Menu, .name = "mnuHelp", .caption = QT_TR_NOOP("Help")},

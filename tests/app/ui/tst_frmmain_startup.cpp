@@ -87,11 +87,12 @@ private slots:
                               "Exit"}));
         QCOMPARE(shownItems(menu(w, "mnuFileAdv")),
                  (QStringList{"Edit insert.txt", "Edit web.txt", "Edit template.txt",
-                              "Edit tags.txt", "Edit preview.txt"}));
+                              "Edit tags.txt", "Edit preview.txt", "Edit forums.txt"}));
         QCOMPARE(shownItems(menu(w, "mnuEdit")),
                  (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
                               "Select All", "Clear All", "-", "Spelling"}));
-        QCOMPARE(shownItems(menu(w, "mnuView")), (QStringList{"Live Preview", "Follow Caret"}));
+        QCOMPARE(shownItems(menu(w, "mnuView")),
+                 (QStringList{"Live Preview", "Follow Caret", "-", "Target Forum"}));
         QVERIFY(!action(w, "mnuViewLivePreview")->isChecked());
         QVERIFY(action(w, "mnuViewFollowCaret")->isChecked());
         QCOMPARE(shownItems(menu(w, "mnuHelp")),
