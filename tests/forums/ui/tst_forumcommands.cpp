@@ -60,9 +60,10 @@ private slots:
         MainWindowFixture f;
         frmMain *w = f.open();
         const QList<QAction *> view = menu(w, "mnuView")->actions();
-        QCOMPARE(view.size(), 2);
-        QVERIFY(view.at(0)->isSeparator());
-        QCOMPARE(view.at(1)->text(), QStringLiteral("Target Forum"));
+        // The live preview's entries come first, then a separator and the forums.
+        QCOMPARE(view.size(), 4);
+        QVERIFY(view.at(2)->isSeparator());
+        QCOMPARE(view.at(3)->text(), QStringLiteral("Target Forum"));
         QCOMPARE(entriesOf(w),
                  (QStringList{"Any Forum *", "phpBB 3.3", "vBulletin 4", "XenForo 2", "SMF 2.1",
                               "MyBB 1.8", "Discourse"}));
