@@ -12,6 +12,7 @@
 #include <array>
 
 class DataFileCommands;
+class FindCommands;
 class HelpCommands;
 class PostEdit;
 class PostRecovery;
@@ -216,6 +217,7 @@ private:
     DataFileCommands *m_dataFiles = nullptr;
     EditorDecorations *m_decorations = nullptr;
     SpellingCommands *m_spelling = nullptr;
+    FindCommands *m_find = nullptr;
     PreviewBrowser *m_preview = nullptr;
     PostRecovery *m_recovery = nullptr;
     MainGeometry m_geometry;

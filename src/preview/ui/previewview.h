@@ -4,6 +4,7 @@
 
 #include <QtPlugin>
 
+class QString;
 class QUrl;
 class QWidget;
 
@@ -23,6 +24,9 @@ public:
                                      bool isMainFrame)
         = 0;
     virtual void previewLoaded(bool ok) = 0;
+    // The answer to PreviewView::findText(): the match now shown, from 1 (0:
+    // none), and how many the page holds.
+    virtual void foundInPage(int active, int total) = 0;
 };
 
 // One browser widget, showing one page file at a time.
@@ -33,6 +37,11 @@ public:
     // nullptr once the widget's parent has deleted it.
     virtual QWidget *widget() const = 0;
     virtual void load(const QUrl &page) = 0;
+    // Searches the page's text for `text`, the next match after the one shown
+    // (the one before when `backward`); the empty text takes the marks away
+    // and is not answered.
+    // The answer comes later, through the host.
+    virtual void findText(const QString &text, bool matchCase, bool backward) = 0;
 };
 
 // The plugin's root object.
@@ -45,5 +54,5 @@ public:
     virtual PreviewView *createView(QWidget *parent, PreviewViewHost *host) = 0;
 };
 
-#define PreviewViewFactory_iid "example.quorvel.Wuxo.PreviewViewFactory/1"
+#define PreviewViewFactory_iid "example.quorvel.Wuxo.PreviewViewFactory/2"
 Q_DECLARE_INTERFACE(PreviewViewFactory, PreviewViewFactory_iid)
