@@ -18,6 +18,8 @@
 #include "spelling/ui/spellingcommands.h"
 #include "widgets/postedit.h"
 
+#include "benchtiming.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>

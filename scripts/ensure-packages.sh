@@ -15,12 +15,14 @@ package=(dpkg-dev file)
 package_checks=(lintian man-db)
 fuzz=(clang libclang-rt-14-dev)
 format=(clang-format)
+# CI's builds go through the compiler cache when it is there (the build picks it up itself).
+cache=(ccache)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
     run) wanted+=("${run[@]}") ;;
     test) wanted+=("${run[@]}" "${tests[@]}" "${package[@]}" "${package_checks[@]}") ;;
-    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}" "${format[@]}") ;;
+    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}" "${format[@]}" "${cache[@]}") ;;
     install) wanted+=("${release[@]}") ;;
     deb) wanted+=("${package[@]}") ;;
     format) wanted+=("${format[@]}") ;;

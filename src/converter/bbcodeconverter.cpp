@@ -1,5 +1,5 @@
-// Past 400 lines on purpose: the passes of one conversion share its buffers,
-// budget and tag tables, and read in the order they run.
+// The BBCode-to-HTML conversion: its passes share one conversion's buffers,
+// budget and tag tables, and stand in the order they run.
 #include "bbcodeconverter.h"
 
 #include "conversiontrace.h"

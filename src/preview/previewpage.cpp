@@ -22,6 +22,17 @@ QString fill(const QString &templateText, const QString &html)
     return page;
 }
 
+void checkLength(const QString &templateText, qsizetype htmlLength)
+{
+    const qsizetype placeholders = templateText.count(QStringLiteral("[post]"));
+    const qsizetype growth = htmlLength - 6;
+    if (placeholders > 0 && growth > 0 && templateText.size() + placeholders * growth > maxLength)
+        throw WuxoError(ErrorNumber::OutOfMemory,
+                        QStringLiteral("%1: the page would be longer than %2 characters")
+                            .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
+                            .arg(maxLength));
+}
+
 void write(const QString &path, const QString &page)
 {
     TextFile::writeAll(path, page + TextFile::crlf);

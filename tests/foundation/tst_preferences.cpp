@@ -1,6 +1,7 @@
 #include "foundation/clsinifile.h"
 #include "foundation/preferences.h"
 #include "foundation/wuxoerror.h"
+#include "prefsfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -116,22 +117,10 @@ private Q_SLOTS:
         QFile file(ini.File());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(),
-                 QByteArray("[Preferences]\r\n"
-                            "CopyMinimize=1\r\n"
-                            "CopyGotoURL=0\r\n"
-                            "CopyRemoveBreaks=1\r\n"
-                            "PreviewIntegrated=1\r\n"
-                            "SkinBackgroundB=16249582\r\n"
-                            "SkinBackgroundF=-2147483630\r\n"
-                            "SkinHeaderB=15457489\r\n"
-                            "SkinHeaderF=7098170\r\n"
-                            "SkinOutlineF=16777215\r\n"
-                            "SkinButtonB=15585468\r\n"
-                            "SkinTextAreaB=-2147483643\r\n"
-                            "SkinTextAreaF=-2147483640\r\n"
-                            "[Visual]\r\n"
-                            "MainWidth=9150\r\n"
-                            "MainHeight=5500\r\n"));
+                 builtInPreferencesFile
+                     + QByteArray("[Visual]\r\n"
+                                  "MainWidth=9150\r\n"
+                                  "MainHeight=5500\r\n"));
     }
 };
 

@@ -18,9 +18,6 @@ namespace {
 constexpr int exitUnreadable = 1;
 constexpr int exitConversionFailed = 2;
 
-// A page larger than this (in characters) is refused, as the preview refuses it.
-constexpr qsizetype maxPageLength = qsizetype(64) * 1024 * 1024;
-
 void printError(const QString &message)
 {
     const QByteArray line = (QStringLiteral("wuxo-bbcode: ") + message + u'\n').toUtf8();
@@ -171,12 +168,7 @@ int main(int argc, char *argv[])
         output = ConvertPostToHtml(withCrLfLineBreaks(post));
         post = QString(); // its memory goes to the page
         if (parser.isSet(pageOption)) {
-            const qsizetype placeholders = templateText.count(QStringLiteral("[post]"));
-            if (templateText.size() + placeholders * (output.size() - 6) > maxPageLength)
-                throw WuxoError(ErrorNumber::OutOfMemory,
-                                QStringLiteral("%1: the page would be longer than %2 characters")
-                                    .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
-                                    .arg(maxPageLength));
+            PreviewPage::checkLength(templateText, output.size());
             output = PreviewPage::fill(templateText, output);
             lineEnd = u"\r\n";
         } else {

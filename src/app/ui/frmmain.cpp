@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "app/closequestion.h"
 #include "app/ui/datafilecommands.h"
 #include "dialogs/ui/helpcommands.h"
 #include "find/ui/findcommands.h"
@@ -111,9 +112,9 @@ void frmMain::Form_Load()
         ApplySkin(this);
         m_spelling->start();
 
-        buildUserMenu(QStringLiteral("insert.txt"), mnuInsert, mnuInsertUser,
+        buildUserMenu(UserMenuFile::Menu::Insert, mnuInsert, mnuInsertUser,
                       &frmMain::mnuInsertUser_Click);
-        buildUserMenu(QStringLiteral("web.txt"), mnuWeb, mnuWebURL, &frmMain::mnuWebURL_Click);
+        buildUserMenu(UserMenuFile::Menu::Web, mnuWeb, mnuWebURL, &frmMain::mnuWebURL_Click);
 
         m_postChanged = false;
         if (FileExists(DraftFile::path()))
@@ -147,18 +148,9 @@ void frmMain::applyBranding()
 
 void frmMain::readPreferences()
 {
-    // A colour missing from the file keeps the colour the control was designed with.
-    Preferences defaults;
-    SkinColors &colors = defaults.colors;
-    colors.SkinBackgroundB = picContainer->backColor();
-    colors.SkinBackgroundF = picContainer->foreColor();
-    colors.SkinHeaderB = shpHeaders[0]->backColor();
-    colors.SkinHeaderF = lblHeaders[0]->foreColor();
-    colors.SkinOutlineF = shpHeaders[0]->borderColor();
-    colors.SkinButtonB = shpButtons->backColor();
-    colors.SkinTextAreaB = txtPost->backColor();
-    colors.SkinTextAreaF = txtPost->foreColor();
-    prefs() = defaults;
+    // A colour missing from the file keeps the design's colour, which the controls
+    // were built with.
+    prefs() = Preferences();
     PrefsFile::readPreferences(objPrefs(), prefs());
 }
 
@@ -204,18 +196,17 @@ void frmMain::mnuFileExit_Click()
 
 bool frmMain::Form_QueryUnload()
 {
-    if (post().isEmpty() || !m_postChanged)
-        return true;
-    const MessageAnswer answer = Platform::prompts().messageBox(
-        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
-        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
-    if (answer == MessageAnswer::Cancel)
+    switch (CloseQuestion::ask(post().isEmpty(), m_postChanged)) {
+    case CloseQuestion::Step::Stay:
         return false;
-    if (answer == MessageAnswer::Yes) {
+    case CloseQuestion::Step::SaveThenClose:
         // A draft that could not be saved keeps the window open: the post is not lost.
         if (!mnuFileSaveDraft_Click())
             return false;
         QCoreApplication::processEvents();
+        return true;
+    case CloseQuestion::Step::Close:
+        break;
     }
     return true;
 }
@@ -226,8 +217,7 @@ void frmMain::Form_Unload()
         const QSizeF outer = outerSizeTwips();
         PrefsFile::writeVisual(objPrefs(), WindowSize{float(outer.width()), float(outer.height())});
     }
-    if (mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
-        m_postGenerator->closeAutoRun();
+    m_postGenerator->closeAutoRun();
     qApp->removeEventFilter(this);
 }
 

@@ -32,11 +32,6 @@ void frmMain::setCaption(const QString &text)
     setWindowTitle(text);
 }
 
-QString frmMain::appCaption() const
-{
-    return m_appCaption;
-}
-
 void frmMain::setAutoCaptions(bool running)
 {
     mnuFileNewsAuto->setText(running ? QStringLiteral("Cancel Auto Mode")

@@ -1,6 +1,5 @@
 #include "frmprefs.h"
 
-#include "foundation/clsinifile.h"
 #include "foundation/olecolor.h"
 #include "foundation/platform.h"
 #include "foundation/skin.h"
@@ -61,7 +60,7 @@ Control *named(Control *control, QAnyStringView name, const QString &accessibleN
     control->setObjectName(name.toString());
     control->setAccessibleName(accessibleName);
     if (tag)
-        control->setProperty(Skin::tagProperty, QString::fromLatin1(tag));
+        Skin::setTag(control, tag);
     return control;
 }
 
@@ -81,11 +80,8 @@ frmPrefs::frmPrefs(QWidget *mainWindow) : QDialog(mainWindow), m_mainWindow(main
 
 void frmPrefs::buildControls()
 {
-    QFont font(QString::fromUtf16(Design::fontFamily));
-    font.setPointSizeF(Design::fontPoints);
-    setFont(font);
-    QFont headerFont = font;
-    headerFont.setBold(true);
+    setFont(Design::font());
+    const QFont headerFont = Design::font(Design::fontPoints, true);
 
     auto *picContainer = named(new SkinPanel(this), "picContainer", QStringLiteral("Preferences"),
                                "SkinBackgroundB");
