@@ -3,10 +3,11 @@
 # missing. Without root (or sudo) it prints the one apt-get line to run instead.
 set -euo pipefail
 
-build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
+build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxkbcommon-dev
        libxcb1-dev libhunspell-dev fonts-dejavu-core)
-# What running the program needs beyond its libraries: a dictionary to check the post with.
-run=(hunspell-en-us)
+# What running the program needs beyond its libraries: a dictionary to check the post with,
+# and Qt's own translations for its dialogs.
+run=(hunspell-en-us qt6-translations-l10n)
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
 # Building the Debian package (dpkg-shlibdeps, and file to find the binaries),

@@ -2,6 +2,8 @@
 
 #include "foundation/platform.h"
 
+#include <QCoreApplication>
+
 namespace CloseQuestion {
 
 Step ask(bool postEmpty, bool postChanged)
@@ -9,8 +11,10 @@ Step ask(bool postEmpty, bool postChanged)
     if (postEmpty || !postChanged)
         return Step::Close;
     const MessageAnswer answer = Platform::prompts().messageBox(
-        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
-        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
+        QCoreApplication::translate(
+            "CloseQuestion", "Current post hasn't been copied or saved. Save before exiting?"),
+        QCoreApplication::translate("CloseQuestion", "Save Draft?"), MessageIcon::None,
+        MessageButtons::YesNoCancel);
     switch (answer) {
     case MessageAnswer::Cancel:
         return Step::Stay;

@@ -41,7 +41,9 @@ public:
 // meanwhile: what the user typed goes with the copy.
 bool copy(Editor &editor, bool tidy, Clipboard &clipboard);
 
-inline constexpr QStringView tooShortMessage = u"You must enter a message to post!";
-inline constexpr QStringView tooShortTitle = u"Error";
+// Source texts of the warning; the window shows them translated in context "CopyPost".
+inline constexpr char tooShortMessage[]
+    = QT_TRANSLATE_NOOP("CopyPost", "You must enter a message to post!");
+inline constexpr char tooShortTitle[] = QT_TRANSLATE_NOOP("CopyPost", "Error");
 
 } // namespace CopyPost

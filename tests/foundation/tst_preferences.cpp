@@ -2,6 +2,7 @@
 #include "foundation/preferences.h"
 #include "foundation/wuxoerror.h"
 #include "prefsfiles.h"
+#include "thrownerror.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -68,12 +69,9 @@ private Q_SLOTS:
         size = PrefsFile::readVisual(fileWith("[Visual]\r\nMainWidth=6000\r\nMainHeight=4500\r\n"));
         QCOMPARE(size.width, 6000.0f);
         QCOMPARE(size.height, 4500.0f);
-        try {
-            PrefsFile::readVisual(fileWith("[Visual]\r\nMainWidth=abc\r\n"));
-            QFAIL("letters converted");
-        } catch (const WuxoError &e) {
-            QCOMPARE(e.number(), int(ErrorNumber::TypeMismatch));
-        }
+        QCOMPARE(errorNumberOf(
+                     [&] { PrefsFile::readVisual(fileWith("[Visual]\r\nMainWidth=abc\r\n")); }),
+                 ErrorNumber::TypeMismatch);
     }
 
     void preferencesReadWithDefaults()
@@ -93,15 +91,13 @@ private Q_SLOTS:
     void failedConversionKeepsEarlierKeys()
     {
         Preferences values;
-        try {
-            PrefsFile::readPreferences(
-                fileWith("[Preferences]\r\nCopyMinimize=0\r\nSkinHeaderB=99999999999\r\n"
-                         "SkinTextAreaB=1\r\n"),
-                values);
-            QFAIL("overflow not raised");
-        } catch (const WuxoError &e) {
-            QCOMPARE(e.number(), int(ErrorNumber::Overflow));
-        }
+        QCOMPARE(errorNumberOf([&] {
+                     PrefsFile::readPreferences(
+                         fileWith("[Preferences]\r\nCopyMinimize=0\r\nSkinHeaderB=99999999999\r\n"
+                                  "SkinTextAreaB=1\r\n"),
+                         values);
+                 }),
+                 ErrorNumber::Overflow);
         QCOMPARE(values.CopyMinimize, 0);
         QCOMPARE(values.colors.SkinTextAreaB, qint32(0x80000005u));
     }

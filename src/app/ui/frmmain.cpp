@@ -88,12 +88,10 @@ void frmMain::Form_Load()
     runTrapped(QStringLiteral("Main.Load"), [this] {
         if (!Platform::instanceLock().tryAcquire()) {
             Platform::prompts().messageBox(
-                applicationTitle
-                    + QStringLiteral(" is already running. Please close the other "
-                                     "instance before starting ")
-                    + applicationTitle + QStringLiteral(" again."),
-                applicationTitle + QStringLiteral(" Error"), MessageIcon::Exclamation,
-                MessageButtons::Ok);
+                tr("%1 is already running. Please close the other instance before starting %1 "
+                   "again.")
+                    .arg(applicationTitle),
+                tr("%1 Error").arg(applicationTitle), MessageIcon::Exclamation, MessageButtons::Ok);
             m_refused = true;
             return;
         }

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QFont &buttonFont()
@@ -81,10 +83,10 @@ void frmMain::buildControls()
     shpHeaders[0]
         = makeBand(pic, QStringLiteral("shpHeaders(0)"), m_geometry.shpHeaders0, Design::header);
     Skin::setTag(shpHeaders[0], "SkinHeader");
-    lblHeaders[0] = makeHeader(pic, QStringLiteral("lblHeaders(0)"), QStringLiteral("Code Buttons"),
-                               QRect(5, 6, 85, 13));
-    lblHeaders[2] = makeHeader(pic, QStringLiteral("lblHeaders(2)"),
-                               QStringLiteral("Post Generator"), QRect(355, 6, 98, 13));
+    lblHeaders[0]
+        = makeHeader(pic, QStringLiteral("lblHeaders(0)"), tr("Code Buttons"), QRect(5, 6, 85, 13));
+    lblHeaders[2] = makeHeader(pic, QStringLiteral("lblHeaders(2)"), tr("Post Generator"),
+                               QRect(355, 6, 98, 13));
 
     Line1 = new SkinLine(pic);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -104,35 +106,35 @@ void frmMain::buildControls()
     cmbSize = makeList(pic, "cmbSize", QRect(181, 32, 76, 21));
     cmbColor = makeList(pic, "cmbColor", QRect(261, 32, 76, 21));
 
-    cmdNewsManual = makeButton(pic, "cmdNewsManual", QStringLiteral("Manual"),
-                               QRect(355, 32, 65, 22), buttonFont(), "SkinBackgroundB");
-    cmdNewsManual->setToolTip(QStringLiteral("Post generator (manual)"));
-    cmdNewsAuto = makeButton(pic, "cmdNewsAuto", QStringLiteral("Auto"), QRect(422, 32, 65, 22),
-                             buttonFont(), "SkinBackgroundB");
-    cmdNewsAuto->setToolTip(QStringLiteral("Post generator (auto)"));
+    cmdNewsManual = makeButton(pic, "cmdNewsManual", tr("Manual"), QRect(355, 32, 65, 22),
+                               buttonFont(), "SkinBackgroundB");
+    cmdNewsManual->setToolTip(tr("Post generator (manual)"));
+    cmdNewsAuto = makeButton(pic, "cmdNewsAuto", tr("Auto"), QRect(422, 32, 65, 22), buttonFont(),
+                             "SkinBackgroundB");
+    cmdNewsAuto->setToolTip(tr("Post generator (auto)"));
 
     cmdURL = makeButton(pic, "cmdURL", QStringLiteral("URL"), QRect(5, 60, 54, 22), buttonFont(),
                         "SkinBackgroundB");
-    cmdImage = makeButton(pic, "cmdImage", QStringLiteral("Image"), QRect(61, 60, 54, 22),
-                          buttonFont(), "SkinBackgroundB");
-    cmdEmail = makeButton(pic, "cmdEmail", QStringLiteral("E-mail"), QRect(117, 60, 54, 22),
-                          buttonFont(), "SkinBackgroundB");
-    cmdQuote = makeButton(pic, "cmdQuote", QStringLiteral("Quote"), QRect(173, 60, 54, 22),
-                          buttonFont(), "SkinBackgroundB");
-    cmdCode = makeButton(pic, "cmdCode", QStringLiteral("Code"), QRect(229, 60, 54, 22),
-                         buttonFont(), "SkinBackgroundB");
-    cmdList = makeButton(pic, "cmdList", QStringLiteral("List"), QRect(285, 60, 54, 22),
-                         buttonFont(), "SkinBackgroundB");
+    cmdImage = makeButton(pic, "cmdImage", tr("Image"), QRect(61, 60, 54, 22), buttonFont(),
+                          "SkinBackgroundB");
+    cmdEmail = makeButton(pic, "cmdEmail", tr("E-mail"), QRect(117, 60, 54, 22), buttonFont(),
+                          "SkinBackgroundB");
+    cmdQuote = makeButton(pic, "cmdQuote", tr("Quote"), QRect(173, 60, 54, 22), buttonFont(),
+                          "SkinBackgroundB");
+    cmdCode = makeButton(pic, "cmdCode", tr("Code"), QRect(229, 60, 54, 22), buttonFont(),
+                         "SkinBackgroundB");
+    cmdList = makeButton(pic, "cmdList", tr("List"), QRect(285, 60, 54, 22), buttonFont(),
+                         "SkinBackgroundB");
 
     shpHeaders[1]
         = makeBand(pic, QStringLiteral("shpHeaders(1)"), m_geometry.shpHeaders1, Design::header);
     Skin::setTag(shpHeaders[1], "SkinHeader");
-    lblHeaders[1] = makeHeader(pic, QStringLiteral("lblHeaders(1)"), QStringLiteral("Post Editor"),
-                               QRect(5, 93, 71, 13));
+    lblHeaders[1]
+        = makeHeader(pic, QStringLiteral("lblHeaders(1)"), tr("Post Editor"), QRect(5, 93, 71, 13));
 
     txtPost = new PostEdit(pic);
     txtPost->setObjectName(QStringLiteral("txtPost"));
-    txtPost->setAccessibleName(QStringLiteral("Post Editor"));
+    txtPost->setAccessibleName(tr("Post Editor"));
     txtPost->setFont(Design::font(9));
     Skin::setTag(txtPost, "SkinTextArea");
     m_decorations = new EditorDecorations(txtPost);
@@ -147,13 +149,23 @@ void frmMain::buildControls()
         = makeBand(pic, QStringLiteral("shpButtons"), m_geometry.shpButtons, Design::buttonArea);
     Skin::setTag(shpButtons, "SkinButton");
 
-    cmdCopy = makeButton(pic, "cmdCopy", QStringLiteral("Copy Post"), m_geometry.cmdCopy,
-                         buttonFont(), "SkinButtonB");
-    cmdCopy->setToolTip(QStringLiteral("Copy post to the clipboard"));
+    cmdCopy = makeButton(pic, "cmdCopy", tr("Copy Post"), m_geometry.cmdCopy, buttonFont(),
+                         "SkinButtonB");
+    cmdCopy->setToolTip(tr("Copy post to the clipboard"));
     cmdCopy->setBackColor(Design::header);
-    cmdPreview = makeButton(pic, "cmdPreview", QStringLiteral("Preview Post"),
-                            m_geometry.cmdPreview, buttonFont(), "SkinButtonB");
+    cmdPreview = makeButton(pic, "cmdPreview", tr("Preview Post"), m_geometry.cmdPreview,
+                            buttonFont(), "SkinButtonB");
     cmdPreview->setBackColor(Design::header);
+
+    // A caption longer than the design's button (a translation's) widens the button; the layout
+    // centres the pair below the editor as before.
+    const auto fitCaptions = [](QRect &at, const SkinButton *button, const QStringList &captions) {
+        for (const QString &caption : captions)
+            at.setWidth(
+                std::max(at.width(), button->fontMetrics().horizontalAdvance(caption) + 12));
+    };
+    fitCaptions(m_geometry.cmdCopy, cmdCopy, {cmdCopy->text()});
+    fitCaptions(m_geometry.cmdPreview, cmdPreview, {tr("Preview Post"), tr("Edit Post")});
 
     // The labels lie over their bands.
     for (SkinLabel *label : lblHeaders)

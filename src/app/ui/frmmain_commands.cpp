@@ -24,17 +24,17 @@ void frmMain::mnuHelpAbout_Click()
 
 void frmMain::warnPostTooShort()
 {
-    Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(),
-                                   CopyPost::tooShortTitle.toString(), MessageIcon::Exclamation,
-                                   MessageButtons::Ok);
+    Platform::prompts().messageBox(
+        QCoreApplication::translate("CopyPost", CopyPost::tooShortMessage),
+        QCoreApplication::translate("CopyPost", CopyPost::tooShortTitle), MessageIcon::Exclamation,
+        MessageButtons::Ok);
 }
 
 void frmMain::showPreviewState(bool previewing)
 {
     m_previewing = previewing;
-    cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
-    lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview")
-                                      : QStringLiteral("Post Editor"));
+    cmdPreview->setText(previewing ? tr("Edit Post") : tr("Preview Post"));
+    lblHeaders[1]->setText(previewing ? tr("Post Preview") : tr("Post Editor"));
     lblHeaders[1]->widenToCaption();
     WebBrowser->setVisible(previewing);
     txtPost->setVisible(!previewing);

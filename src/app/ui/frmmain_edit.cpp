@@ -168,9 +168,8 @@ void frmMain::mnuFileLoadDraft_Click()
 {
     const QString path = DraftFile::path();
     if (!FileExists(path)) {
-        Platform::prompts().messageBox(QStringLiteral("No saved draft found."),
-                                       QStringLiteral("Load Error"), MessageIcon::Exclamation,
-                                       MessageButtons::Ok);
+        Platform::prompts().messageBox(tr("No saved draft found."), tr("Load Error"),
+                                       MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     // Read the whole draft before touching the post: an unreadable draft leaves it as it is.

@@ -34,9 +34,8 @@ void frmMain::setCaption(const QString &text)
 
 void frmMain::setAutoCaptions(bool running)
 {
-    mnuFileNewsAuto->setText(running ? QStringLiteral("Cancel Auto Mode")
-                                     : QStringLiteral("Post Generator (Auto)"));
-    cmdNewsAuto->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Auto"));
+    mnuFileNewsAuto->setText(running ? tr("Cancel Auto Mode") : tr("Post Generator (Auto)"));
+    cmdNewsAuto->setText(running ? tr("Cancel") : tr("Auto"));
 }
 
 void frmMain::restoreWindowState()

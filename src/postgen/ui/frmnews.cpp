@@ -42,7 +42,7 @@ void autoSize(SkinLabel *label)
 frmNews::frmNews(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmNews"));
-    setWindowTitle(QStringLiteral("Post Generator"));
+    setWindowTitle(tr("Post Generator"));
 
     m_picContainer = new SkinPanel(this);
     m_picContainer->setObjectName(QStringLiteral("picContainer"));
@@ -53,7 +53,7 @@ frmNews::frmNews(QWidget *parent) : QDialog(parent)
     m_shpHeaders->setGeometry(0, 0, NewsLayout::clientWidth, NewsLayout::headerHeight);
     Skin::setTag(m_shpHeaders, "SkinHeader");
 
-    m_lblHeaders = new SkinLabel(QStringLiteral("Enter the Required Information"), m_picContainer);
+    m_lblHeaders = new SkinLabel(tr("Enter the Required Information"), m_picContainer);
     m_lblHeaders->setObjectName(QStringLiteral("lblHeaders"));
     m_lblHeaders->setFont(Design::font(Design::fontPoints, true));
     m_lblHeaders->move(5, 6);
@@ -61,7 +61,7 @@ frmNews::frmNews(QWidget *parent) : QDialog(parent)
     Skin::setTag(m_lblHeaders, "SkinHeaderF");
 
     SkinLabel *caption = addCaption(m_picContainer);
-    caption->setText(QStringLiteral("Caption:"));
+    caption->setText(tr("Caption:"));
     caption->move(8, NewsLayout::firstTop);
     autoSize(caption);
     SkinTextBox *field = addField(m_picContainer);
@@ -73,11 +73,11 @@ frmNews::frmNews(QWidget *parent) : QDialog(parent)
                               NewsLayout::buttonBandHeight);
     Skin::setTag(m_shpButtons, "SkinButton");
 
-    m_cmdOK = new SkinButton(QStringLiteral("Create"), m_picContainer);
+    m_cmdOK = new SkinButton(tr("Create"), m_picContainer);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(okLeft, designOkTop, buttonWidth, NewsLayout::buttonHeight);
     Skin::setTag(m_cmdOK, "SkinButtonB");
-    m_cmdCancel = new SkinButton(QStringLiteral("Cancel"), m_picContainer);
+    m_cmdCancel = new SkinButton(tr("Cancel"), m_picContainer);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setGeometry(cancelLeft, designOkTop, buttonWidth, NewsLayout::buttonHeight);
     Skin::setTag(m_cmdCancel, "SkinButtonB");
