@@ -10,6 +10,7 @@
 // Offscreen unless QT_QPA_PLATFORM names another platform (xcb under Xvfb).
 #include "app/edithistory.h"
 #include "app/ui/frmmain.h"
+#include "benchtiming.h"
 #include "decorations/taglayer.h"
 #include "decorations/ui/editordecorations.h"
 #include "foundation/datafolder.h"
@@ -51,16 +52,7 @@ QString onePostOfOneMegabyte()
 // tags are read; returns the longest single turn of the loop in milliseconds.
 double settle(EditorDecorations *decorations, TagLayer *tags)
 {
-    double longest = 0;
-    QElapsedTimer total;
-    total.start();
-    while ((!decorations->isIdle() || tags->isAnalysing()) && total.elapsed() < 20000) {
-        QElapsedTimer turn;
-        turn.start();
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-        longest = std::max(longest, double(turn.nsecsElapsed()) / 1e6);
-    }
-    return longest;
+    return longestTurnWhile([&] { return !decorations->isIdle() || tags->isAnalysing(); });
 }
 
 double msSince(const QElapsedTimer &timer)

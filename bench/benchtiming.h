@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -30,4 +31,21 @@ inline double medianMs(int runs, const std::function<void()> &work,
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     return median(std::move(times));
+}
+
+// Runs the event loop while `busy` answers true, for at most `timeoutMs`;
+// returns the longest single turn of the loop in milliseconds, the longest the
+// window was held up meanwhile.
+inline double longestTurnWhile(const std::function<bool()> &busy, int timeoutMs = 20000)
+{
+    double longest = 0;
+    QElapsedTimer total;
+    total.start();
+    while (busy() && total.elapsed() < timeoutMs) {
+        QElapsedTimer turn;
+        turn.start();
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        longest = std::max(longest, double(turn.nsecsElapsed()) / 1e6);
+    }
+    return longest;
 }

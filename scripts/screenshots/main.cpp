@@ -18,11 +18,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -216,6 +218,16 @@ int main(int argc, char *argv[])
     window.post().setText(QString::fromLatin1(samplePost));
     window.post().setSelection(40, 0);
     ok &= shoot(&window, out + QStringLiteral("/main-window.png"));
+
+    // Find and Replace: every "the" marked, the first one selected.
+    window.post().setSelStart(0);
+    window.findChild<QAction *>(QStringLiteral("mnuEditReplace"))->trigger();
+    auto *findField = window.findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    findField->setText(QStringLiteral("the"));
+    emit findField->textEdited(findField->text());
+    window.findChild<QLineEdit *>(QStringLiteral("txtReplace"))->setText(QStringLiteral("our"));
+    ok &= shoot(&window, out + QStringLiteral("/find-replace.png"));
+    window.findChild<QToolButton *>(QStringLiteral("cmdFindClose"))->click();
 
     auto *cmdPreview = window.findChild<SkinButton *>(QStringLiteral("cmdPreview"));
     cmdPreview->click();

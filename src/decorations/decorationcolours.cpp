@@ -34,6 +34,25 @@ QColor readableShade(int hue, double saturation, const QColor &background, const
     return text;
 }
 
+// The background with as much of a hue mixed in as `share`, less where the
+// text would no longer read on it.
+QColor tinted(const QColor &background, const QColor &text, const QColor &hue, double share)
+{
+    const QColor base = background.toRgb();
+    const QColor tint = hue.toRgb();
+    const double needed
+        = std::min(DecorationColours::minimumTextContrast, contrastRatio(text, base));
+    for (; share > 0.01; share -= 0.05) {
+        const QColor candidate
+            = QColor::fromRgbF(float(base.redF() + (tint.redF() - base.redF()) * share),
+                               float(base.greenF() + (tint.greenF() - base.greenF()) * share),
+                               float(base.blueF() + (tint.blueF() - base.blueF()) * share));
+        if (contrastRatio(text, candidate) >= needed)
+            return candidate;
+    }
+    return base;
+}
+
 } // namespace
 
 double contrastRatio(const QColor &first, const QColor &second)
@@ -49,5 +68,10 @@ DecorationColours DecorationColours::forTextArea(const QColor &background, const
     colours.tag = readableShade(215, 0.85, background, text, minimumTextContrast);
     colours.value = readableShade(135, 0.75, background, text, minimumTextContrast);
     colours.warning = readableShade(20, 0.95, background, text, minimumLineContrast);
+    const QColor amber = QColor::fromHslF(45 / 360.0, 1.0, 0.5);
+    const QColor orange = QColor::fromHslF(28 / 360.0, 1.0, 0.5);
+    colours.match = tinted(background, text, amber, 0.4);
+    colours.currentMatch = tinted(background, text, orange, 0.75);
+    colours.scope = tinted(background, text, text, 0.08);
     return colours;
 }

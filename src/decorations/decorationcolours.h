@@ -2,13 +2,19 @@
 
 #include <QColor>
 
-// The colours the editor decorates tags with, derived from the text area's
-// own background and text colours so they read under any skin and palette.
+// The colours the editor decorates tags and search matches with, derived from
+// the text area's own background and text colours so they read under any skin
+// and palette.
 struct DecorationColours
 {
     QColor tag;
     QColor value;
     QColor warning;
+    // Backgrounds: the text still reads on them at minimumTextContrast where it
+    // reads on the text area's background.
+    QColor match;
+    QColor currentMatch;
+    QColor scope;
 
     // Text colours reach a contrast of at least minimumTextContrast on the
     // background; the warning wave, a line rather than text, minimumLineContrast.
@@ -16,6 +22,8 @@ struct DecorationColours
 
     static constexpr double minimumTextContrast = 4.5;
     static constexpr double minimumLineContrast = 3.0;
+
+    friend bool operator==(const DecorationColours &, const DecorationColours &) = default;
 };
 
 // The contrast ratio of two colours as web accessibility guidelines define it:

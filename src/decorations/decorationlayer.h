@@ -10,10 +10,13 @@
 // What a decoration shows. The editor turns each kind into a colour or an
 // underline derived from its own palette, so a layer never picks a colour.
 enum class DecorationKind {
-    TagName,     // a tag the preview converts, in the tag colour
-    TagValue,    // the value of such a tag, in the value colour
-    Warning,     // a warning-coloured wave, with the message as tooltip
-    Misspelling, // the style's spell-check underline
+    TagName,            // a tag the preview converts, in the tag colour
+    TagValue,           // the value of such a tag, in the value colour
+    Warning,            // a warning-coloured wave, with the message as tooltip
+    Misspelling,        // the style's spell-check underline
+    SearchMatch,        // a background mark on a match of the search
+    CurrentSearchMatch, // a stronger mark on the match the search stands on
+    SearchScope,        // a faint background on the stretch a search keeps to
 };
 
 // One decorated stretch of a line. start and length count characters of the
@@ -51,7 +54,7 @@ struct PostChange
 };
 
 // One source of decorations in the post editor: tag colours, tag warnings,
-// spelling. A layer is logic only; the editor's decoration engine asks it for
+// spelling, search matches. A layer is logic only; the editor's decoration engine asks it for
 // the decorations of one line at a time and draws all layers merged.
 //
 // How a layer plugs in:

@@ -1,6 +1,7 @@
 #include "editortext.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -144,4 +145,25 @@ void EditorText::replaceSelection(const QString &text)
     cursor.insertText(toEditorText(text));
     cursor.endEditBlock();
     m_editor->setTextCursor(cursor);
+}
+
+void EditorText::replaceRanges(const QList<TextReplacement> &replacements)
+{
+    if (replacements.isEmpty())
+        return;
+    QTextDocument *document = m_editor->document();
+    QScrollBar *scrollBar = m_editor->verticalScrollBar();
+    const int scrolled = scrollBar->value();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    // From the end, so that the positions before each edit still hold.
+    for (qsizetype i = replacements.size() - 1; i >= 0; --i) {
+        const TextReplacement &replacement = replacements[i];
+        cursor.setPosition(toEditor(document, int(replacement.start)));
+        cursor.setPosition(toEditor(document, int(replacement.start + replacement.length)),
+                           QTextCursor::KeepAnchor);
+        cursor.insertText(toEditorText(replacement.text));
+    }
+    cursor.endEditBlock();
+    scrollBar->setValue(scrolled);
 }

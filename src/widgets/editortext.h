@@ -1,5 +1,8 @@
 #pragma once
 
+#include "foundation/textreplacement.h"
+
+#include <QList>
 #include <QString>
 
 class QPlainTextEdit;
@@ -27,6 +30,9 @@ public:
     void setSelection(int start, int length);
     // Replaces the selection (or inserts at the caret); the caret ends after the new text.
     void replaceSelection(const QString &text);
+    // Replaces stretches of the post, in ascending order and not overlapping,
+    // as one change. The caret, the selection and the view stay where they were.
+    void replaceRanges(const QList<TextReplacement> &replacements);
 
     // Position mapping between the post's terms and the editor's. A position
     // between the CR and the LF of a break maps to the break.

@@ -53,9 +53,16 @@ private slots:
                          >= DecorationColours::minimumLineContrast
                      || colours.warning == text,
                  qPrintable(colours.warning.name()));
+        // The text reads on the search marks as well as it reads on the background.
+        const double reads
+            = std::min(DecorationColours::minimumTextContrast, ::contrastRatio(text, background));
+        for (const QColor &mark : {colours.match, colours.currentMatch, colours.scope})
+            QVERIFY2(::contrastRatio(text, mark) >= reads - 0.01, qPrintable(mark.name()));
         // On ordinary backgrounds the colours differ from the text and from each other.
         if (background != QColor(128, 128, 128)) {
             QVERIFY(colours.tag != text && colours.value != text && colours.tag != colours.value);
+            QVERIFY(colours.match != background && colours.currentMatch != colours.match
+                    && colours.scope != background);
         }
     }
 };

@@ -4,6 +4,7 @@
 #include "app/ui/datafilecommands.h"
 #include "dialogs/ui/helpcommands.h"
 #include "forums/ui/forumcommands.h"
+#include "find/ui/findcommands.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -30,6 +31,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -68,6 +70,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_geometry(MainGeometry
     m_live = new LivePreview(
         txtPost, lblHeaders[1], lblLength, m_preview, mnuViewLivePreview, mnuViewFollowCaret,
         [this] { applyGeometry(); }, this);
+    m_find = new FindCommands(txtPost, m_decorations, m_preview, centralWidget(), this);
+    connect(m_find, &FindCommands::barChanged, this, &frmMain::applyGeometry);
     setUpRecovery();
     applyGeometry();
     const WindowSize designSize;
@@ -288,11 +292,19 @@ void frmMain::applyGeometry()
     shpHeaders[0]->setGeometry(m_geometry.shpHeaders0);
     shpHeaders[1]->setGeometry(m_geometry.shpHeaders1);
     shpButtons->setGeometry(m_geometry.shpButtons);
-    WebBrowser->setGeometry(m_geometry.webBrowser);
+    // An open find bar takes the foot of the editor's place.
+    const int findBar = m_find
+        ? m_find->placeBar(m_geometry.txtPost.translated(m_geometry.picContainer.topLeft()))
+        : 0;
+    QRect editor = m_geometry.txtPost;
+    editor.setHeight(std::max(0, editor.height() - findBar));
+    QRect browser = m_geometry.webBrowser;
+    browser.setHeight(std::max(0, browser.height() - findBar));
+    WebBrowser->setGeometry(browser);
     cmdCopy->setGeometry(m_geometry.cmdCopy);
     cmdPreview->setGeometry(m_geometry.cmdPreview);
     lblLength->setGeometry(m_geometry.lblLength);
     // The live preview, when shown, shares the editor's place with it.
-    if (!m_live || !m_live->place(m_geometry.txtPost))
-        txtPost->setGeometry(m_geometry.txtPost);
+    if (!m_live || !m_live->place(editor))
+        txtPost->setGeometry(editor);
 }

@@ -14,6 +14,7 @@
 
 class DataFileCommands;
 class ForumCommands;
+class FindCommands;
 class HelpCommands;
 class LivePreview;
 class PostEdit;
@@ -227,6 +228,7 @@ private:
     TagLayer *m_tagLayer = nullptr;
     ForumCommands *m_forums = nullptr;
     SpellingCommands *m_spelling = nullptr;
+    FindCommands *m_find = nullptr;
     PreviewBrowser *m_preview = nullptr;
     LivePreview *m_live = nullptr;
     PostRecovery *m_recovery = nullptr;

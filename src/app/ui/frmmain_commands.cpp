@@ -3,6 +3,7 @@
 
 #include "dialogs/ui/frmabout.h"
 #include "dialogs/ui/frmprefs.h"
+#include "find/ui/findcommands.h"
 #include "foundation/errorreport.h"
 #include "foundation/platform.h"
 #include "foundation/preferences.h"
@@ -37,6 +38,7 @@ void frmMain::showPreviewState(bool previewing)
     lblHeaders[1]->widenToCaption();
     WebBrowser->setVisible(previewing);
     txtPost->setVisible(!previewing);
+    m_find->setPreviewing(previewing);
 }
 
 namespace {

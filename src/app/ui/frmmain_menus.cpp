@@ -4,6 +4,7 @@
 
 #include "app/ui/datafilecommands.h"
 #include "dialogs/ui/helpcommands.h"
+#include "find/ui/findcommands.h"
 #include "markup/ui/tagcommands.h"
 #include "postgen/ui/postgenerator.h"
 #include "widgets/postedit.h"
@@ -217,6 +218,35 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .caption = QT_TR_NOOP("Clear All"),
             .shortcut = QKeySequence(Qt::CTRL | Qt::Key_D),
             .run = [](frmMain &w) { w.mnuEditClearAll_Click(); },
+        },
+        {.kind = C::Separator, .parent = "mnuEdit", .name = "mnuEditLine4"},
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditFind",
+            .caption = QT_TR_NOOP("Find..."),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F),
+            .run = [](frmMain &w) { w.m_find->mnuEditFind_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditFindNext",
+            .caption = QT_TR_NOOP("Find Next"),
+            .shortcut = QKeySequence(Qt::Key_F3),
+            .run = [](frmMain &w) { w.m_find->mnuEditFindNext_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditFindPrevious",
+            .caption = QT_TR_NOOP("Find Previous"),
+            .shortcut = QKeySequence(Qt::SHIFT | Qt::Key_F3),
+            .run = [](frmMain &w) { w.m_find->mnuEditFindPrevious_Click(); },
+        },
+        {
+            .parent = "mnuEdit",
+            .name = "mnuEditReplace",
+            .caption = QT_TR_NOOP("Replace..."),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_H),
+            .run = [](frmMain &w) { w.m_find->mnuEditReplace_Click(); },
         },
 
         // The user's menus: hidden, with an empty first entry, until their files

@@ -57,9 +57,8 @@ void EditorDecorations::takeColours()
     const QPalette palette = m_editor->palette();
     m_colours = DecorationColours::forTextArea(palette.color(QPalette::Base),
                                                palette.color(QPalette::Text));
-    for (const DecorationKind kind : {DecorationKind::TagName, DecorationKind::TagValue,
-                                      DecorationKind::Warning, DecorationKind::Misspelling})
-        m_formats[size_t(kind)] = makeFormat(kind);
+    for (size_t kind = 0; kind < m_formats.size(); ++kind)
+        m_formats[kind] = makeFormat(DecorationKind(kind));
 }
 
 QTextCharFormat EditorDecorations::formatFor(DecorationKind kind) const
@@ -84,6 +83,15 @@ QTextCharFormat EditorDecorations::makeFormat(DecorationKind kind) const
     case DecorationKind::Misspelling:
         format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
         format.setUnderlineColor(QColor(Qt::red));
+        break;
+    case DecorationKind::SearchMatch:
+        format.setBackground(m_colours.match);
+        break;
+    case DecorationKind::CurrentSearchMatch:
+        format.setBackground(m_colours.currentMatch);
+        break;
+    case DecorationKind::SearchScope:
+        format.setBackground(m_colours.scope);
         break;
     }
     return format;
@@ -278,8 +286,7 @@ bool EditorDecorations::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)) {
         const DecorationColours before = m_colours;
         takeColours();
-        if (before.tag != m_colours.tag || before.value != m_colours.value
-            || before.warning != m_colours.warning)
+        if (before != m_colours)
             markDirty(0, -1);
     } else if (event->type() == QEvent::ToolTip && watched == m_editor->viewport()) {
         // The type is tested first: while the editor is being destroyed it is no

@@ -73,7 +73,7 @@ private:
     QPlainTextEdit *m_editor;
     QList<DecorationLayer *> m_layers;
     DecorationColours m_colours;
-    std::array<QTextCharFormat, 4> m_formats;
+    std::array<QTextCharFormat, size_t(DecorationKind::SearchScope) + 1> m_formats; // by kind
     QTimer m_slices;
     // Lines still to decorate, as one span; -1 when none.
     int m_dirtyFirst = -1;

@@ -156,6 +156,17 @@ void PreviewBrowser::previewLoaded(bool ok)
     emit loadFinished(ok);
 }
 
+void PreviewBrowser::findText(const QString &text, bool matchCase, bool backward)
+{
+    if (isCreated())
+        m_view->findText(text, matchCase, backward);
+}
+
+void PreviewBrowser::foundInPage(int active, int total)
+{
+    emit pageSearched(active, total);
+}
+
 void PreviewBrowser::create()
 {
     m_view.reset(m_factory->createView(m_parentForView, this));

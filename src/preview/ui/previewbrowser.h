@@ -51,8 +51,14 @@ public:
     // when the plugin is not available.
     void navigate(const QString &filePath);
 
+    // Searches the page shown for `text`; the empty text takes the marks away.
+    // Answers a text with pageSearched(). Does nothing before the first page.
+    void findText(const QString &text, bool matchCase, bool backward);
+
 signals:
     void loadFinished(bool ok);
+    // The match now shown, from 1 (0: none), and how many the page holds.
+    void pageSearched(int active, int total);
 
 private:
     enum class Plugin { NotLoaded, Loaded, Unavailable };
@@ -60,6 +66,7 @@ private:
     bool navigationRequested(const QUrl &url, PreviewNavigation::Kind kind,
                              bool isMainFrame) override;
     void previewLoaded(bool ok) override;
+    void foundInPage(int active, int total) override;
     void create();
 
     QWidget *m_parentForView;

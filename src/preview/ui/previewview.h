@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtPlugin>
 
+class QString;
 class QUrl;
 class QWidget;
 
@@ -24,6 +25,9 @@ public:
                                      bool isMainFrame)
         = 0;
     virtual void previewLoaded(bool ok) = 0;
+    // The answer to PreviewView::findText(): the match now shown, from 1 (0:
+    // none), and how many the page holds.
+    virtual void foundInPage(int active, int total) = 0;
 };
 
 // One browser widget, showing one page file at a time.
@@ -34,6 +38,11 @@ public:
     // nullptr once the widget's parent has deleted it.
     virtual QWidget *widget() const = 0;
     virtual void load(const QUrl &page) = 0;
+    // Searches the page's text for `text`, the next match after the one shown
+    // (the one before when `backward`); the empty text takes the marks away
+    // and is not answered.
+    // The answer comes later, through the host.
+    virtual void findText(const QString &text, bool matchCase, bool backward) = 0;
 };
 
 // The live preview's side: the same navigation policy, the clicks in the page

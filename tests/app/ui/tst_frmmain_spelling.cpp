@@ -46,8 +46,9 @@ QStringList captions(const QMenu *menu)
 }
 
 const QStringList editMenu
-    = {"Undo", "Redo",       "-",         "Cut", "Copy",    "Paste", "Paste as BBCode",
-       "-",    "Select All", "Clear All", "-",   "Spelling"};
+    = {"Undo",       "Redo",       "-",         "Cut", "Copy",    "Paste",     "Paste as BBCode",
+       "-",          "Select All", "Clear All", "-",   "Find...", "Find Next", "Find Previous",
+       "Replace...", "-",          "Spelling"};
 
 SpellingCommands *spelling(const frmMain *w)
 {

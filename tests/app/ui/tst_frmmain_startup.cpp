@@ -90,7 +90,8 @@ private slots:
                               "Edit tags.txt", "Edit preview.txt", "Edit forums.txt"}));
         QCOMPARE(shownItems(menu(w, "mnuEdit")),
                  (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
-                              "Select All", "Clear All", "-", "Spelling"}));
+                              "Select All", "Clear All", "-", "Find...", "Find Next",
+                              "Find Previous", "Replace...", "-", "Spelling"}));
         QCOMPARE(shownItems(menu(w, "mnuView")),
                  (QStringList{"Live Preview", "Follow Caret", "-", "Target Forum"}));
         QVERIFY(!action(w, "mnuViewLivePreview")->isChecked());

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QQuickWindow>
 #include <QUrl>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -15,7 +16,7 @@ class WebPreviewView : public PreviewView
 {
 public:
     WebPreviewView(QWidget *parent, PreviewViewHost *host)
-        : m_profile(new QWebEngineProfile), m_view(new QWebEngineView(parent))
+        : m_host(host), m_profile(new QWebEngineProfile), m_view(new QWebEngineView(parent))
     {
         auto *page = new PreviewWebPage(m_profile.get(), host, m_view);
         m_view->setPage(page);
@@ -37,7 +38,29 @@ public:
         m_view->load(page);
     }
 
+    void findText(const QString &text, bool matchCase, bool backward) override
+    {
+        QWebEnginePage::FindFlags flags;
+        if (matchCase)
+            flags |= QWebEnginePage::FindCaseSensitively;
+        if (backward)
+            flags |= QWebEnginePage::FindBackward;
+        // Taking the marks away asks nothing.
+        if (text.isEmpty()) {
+            m_view->page()->findText(QString());
+            return;
+        }
+        // The answer may come while the view is going; then nobody asks any more.
+        const QPointer<QWebEngineView> view = m_view;
+        PreviewViewHost *host = m_host;
+        m_view->page()->findText(text, flags, [view, host](const QWebEngineFindTextResult &found) {
+            if (view)
+                host->foundInPage(found.activeMatch(), found.numberOfMatches());
+        });
+    }
+
 private:
+    PreviewViewHost *m_host;
     std::unique_ptr<QWebEngineProfile> m_profile;
     QPointer<QWebEngineView> m_view;
 };
