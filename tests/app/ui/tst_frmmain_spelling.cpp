@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -251,7 +250,7 @@ private slots:
         QVERIFY(!submenu->actions()[0]->isChecked());
         QVERIFY(submenu->actions()[3]->isChecked());
         QTest::keyClicks(txtPost(again), QStringLiteral("teh"));
-        QTest::qWait(100);
+        QTRY_VERIFY(spelling(again)->isIdle());
         QCOMPARE(underlined(again), QStringList());
         again->setBlnPostChanged(false);
     }
@@ -266,7 +265,7 @@ private slots:
         QCOMPARE(captions(submenu), QStringList{"No dictionaries installed"});
         QVERIFY(!submenu->actions()[0]->isEnabled());
         QTest::keyClicks(txtPost(w), QStringLiteral("teh"));
-        QTest::qWait(100);
+        QTRY_VERIFY(spelling(w)->isIdle());
         QCOMPARE(underlined(w), QStringList());
         QCOMPARE(rightClick(w, 1), editMenu);
         QVERIFY(!f.folder.exists(QStringLiteral("words.txt")));
@@ -319,10 +318,9 @@ private slots:
                 || !f.folder.read(QStringLiteral("prefs.txt")).contains("Spelling"));
 
         // Trying again reads it again, and does not report it again.
-        QSignalSpy loaded(spelling(w), &SpellingCommands::dictionaryLoaded);
         check->trigger();
-        QTRY_COMPARE(loaded.size(), 1);
-        QVERIFY(!check->isChecked());
+        QVERIFY(check->isChecked());
+        QTRY_VERIFY(!check->isChecked());
         QCOMPARE(f.prompts.reportTitles().size(), 1);
         w->setBlnPostChanged(false);
     }
