@@ -603,6 +603,16 @@ Die Vorschau öffnet sich stattdessen in Ihrem Webbrowser.</translation>
         <source>Ignore</source>
         <translation>Ignorieren</translation>
     </message>
+    <message>
+        <source>No spelling dictionary is installed, so Wuxo cannot check the spelling of your posts.<byte value="xd"/>
+To have it checked, install the package %1 with your system&apos;s software manager and start Wuxo again.</source>
+        <translation>Es ist kein Wörterbuch für die Rechtschreibprüfung installiert, daher kann Wuxo die Rechtschreibung Ihrer Beiträge nicht prüfen.<byte value="xd"/>
+Installieren Sie dazu das Paket %1 mit der Softwareverwaltung Ihres Systems und starten Sie Wuxo neu.</translation>
+    </message>
+    <message>
+        <source>The spelling dictionary %1 cannot be read</source>
+        <translation>Das Wörterbuch %1 für die Rechtschreibprüfung kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>TagInsertion</name>

@@ -48,6 +48,14 @@ QString markQuotes(QString html)
 
 constexpr double defaultPoints = 12.0;
 
+// Whether the fragment belongs to a link, and so wears the link's look (its
+// colour and underline). The importer marks only a link's first character as an
+// anchor when the link also names a place (an id), so the address decides.
+bool isLink(const QTextCharFormat &format)
+{
+    return !format.anchorHref().isEmpty();
+}
+
 // The colour a fragment sets, as the Color list writes it or as #rrggbb; "" for none.
 QString colorOf(const QTextCharFormat &format)
 {
@@ -177,7 +185,7 @@ UsualStyle usualStyle(const QTextDocument &document)
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
             const qsizetype length = fragment.length();
-            if (!format.isAnchor())
+            if (!isLink(format))
                 colors[colorOf(format)] += length;
             fonts[fontOf(format)] += length;
             sizes[pointsOf(format, heading)] += length;
@@ -327,7 +335,7 @@ void Walk::writeBlock(const QTextBlock &block, bool code)
         // A link is the run of fragments with the same address.
         qsizetype end = i + 1;
         QString text = fragments.at(i).text();
-        while (end < fragments.size() && fragments.at(end).charFormat().isAnchor()
+        while (end < fragments.size()
                && fragments.at(end).charFormat().anchorHref() == format.anchorHref()) {
             text += fragments.at(end).text();
             ++end;
@@ -376,7 +384,7 @@ void Walk::writeFragments(const QList<QTextFragment> &fragments, qsizetype from,
 InlineFormat Walk::formatOf(const QTextCharFormat &format, bool heading) const
 {
     InlineFormat result;
-    const bool anchor = format.isAnchor();
+    const bool anchor = isLink(format);
     result.bold = format.fontWeight() >= QFont::DemiBold;
     result.italic = format.fontItalic();
     result.underline = !anchor && format.fontUnderline();
@@ -401,7 +409,7 @@ QUrl Walk::resolved(const QString &address) const
 Walk::Link Walk::linkOf(const QTextCharFormat &format) const
 {
     Link link;
-    if (!format.isAnchor() || format.anchorHref().isEmpty())
+    if (!isLink(format))
         return link;
     link.written = format.anchorHref().trimmed();
     const QUrl url = resolved(link.written);

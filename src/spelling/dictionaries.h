@@ -15,15 +15,25 @@ struct Dictionary
 };
 
 // The dictionaries the system has. Any hunspell-* package the user installs
-// puts its pair into the system folder, and it appears here by itself.
+// puts its pair into a system folder, and it appears here by itself.
 namespace Dictionaries {
 
-// "/usr/share/hunspell", unless a test has pointed it elsewhere.
-QString folder();
+// The folders searched, where Hunspell's own programs look: each folder of
+// `dicPath` (the DICPATH variable, folders separated by ":"), then
+// `home`/.local/share/hunspell, /usr/share/hunspell and /usr/share/myspell.
+QStringList searchPath(const QString &dicPath, const QString &home);
+// The search path of this run, or only the folder a test has set.
+QStringList folders();
 void setFolder(const QString &folder);
 
-// Every .dic file of `folder` with its .aff file, sorted by name.
-QList<Dictionary> find(const QString &folder);
+// Every .dic file of `folders` with its .aff file, sorted by name. A code found
+// in several folders is taken from the first.
+QList<Dictionary> find(const QStringList &folders);
+
+// The Debian package that brings the dictionary of `systemLocale` ("de_AT"
+// gives "hunspell-de-at", "fr_BE" "hunspell-fr"); "hunspell-en-us" for a
+// language that has none.
+QString packageFor(const QString &systemLocale);
 
 // The language of a dictionary code in English words ("en_US" gives
 // "English (United States)", "de" gives "German"); a code that names no known

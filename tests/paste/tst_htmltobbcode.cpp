@@ -162,6 +162,34 @@ void TestHtmlToBBCode::pages_data()
     QTest::newRow("heading is bold")
         << QStringLiteral("<h2>Title</h2><p>body</p>") << QString()
         << lines({QStringLiteral("[B]Title[/B]"), QString(), QStringLiteral("body")});
+    // Links that name a place (an id) as well as a target, as headings, tables
+    // of contents and documentation pages write them.
+    QTest::newRow("heading's own anchor: the heading's bold, nothing of the link")
+        << QStringLiteral("<h2 id=\"setup\"><a href=\"#setup\">Setting up</a></h2>"
+                          "<p>First <a id=\"r1\" href=\"#note-1\">[1]</a>.</p>")
+        << QString()
+        << lines({QStringLiteral("[B]Setting up[/B]"), QString(), QStringLiteral("First [1].")});
+    QTest::newRow("permalink sign after a heading")
+        << QStringLiteral("<h3 id=\"api\">API<a class=\"headerlink\" href=\"#api\" "
+                          "title=\"Permalink\">\u00B6</a></h3>")
+        << QString() << QStringLiteral("[B]API\u00B6[/B]");
+    QTest::newRow("navigation: the page's bold and italic stay, the link look goes")
+        << QStringLiteral("<nav><ul><li><a id=\"skip\" href=\"#main\" style=\"color:#333\">"
+                          "<b>Skip</b> to content</a></li><li><a class=\"nav\" id=\"n2\" "
+                          "href=\"#docs\"><i>Docs</i></a></li></ul></nav>")
+        << QString()
+        << lines({QStringLiteral("[LIST]"), QStringLiteral("[*][B]Skip[/B] to content"),
+                  QStringLiteral("[*][I]Docs[/I]"), QStringLiteral("[/LIST]")});
+    QTest::newRow("link around code")
+        << QStringLiteral("<p>Call <a id=\"x\" href=\"#api-open\"><code>open()</code></a> "
+                          "first.</p>")
+        << QString() << QStringLiteral("Call [FONT=Courier]open()[/FONT] first.");
+    QTest::newRow("a kept link that names a place is one link")
+        << QStringLiteral("<p><a id=\"home\" href=\"https://w.example/\">Home page</a></p>")
+        << QString() << QStringLiteral("[URL=https://w.example/]Home page[/URL]");
+    QTest::newRow("a named place without a target keeps the page's underline")
+        << QStringLiteral("<p><a name=\"top\"><u>Top</u></a> of it</p>") << QString()
+        << QStringLiteral("[U]Top[/U] of it");
     QTest::newRow("list inside a quote")
         << QStringLiteral("<blockquote><ul><li>x</li></ul></blockquote>") << QString()
         << lines({QStringLiteral("[QUOTE][LIST]"), QStringLiteral("[*]x"),

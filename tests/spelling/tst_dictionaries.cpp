@@ -2,6 +2,7 @@
 #include "spelling/hunspellspeller.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +29,7 @@ private slots:
         for (const char *name : {"en_US.aff", "en_US.dic", "de_DE_frami.aff", "de_DE_frami.dic",
                                  "fr.aff", "fr.dic", "lonely.dic", "hyph_en_US.dic", "notes.txt"})
             writeFile(dir.filePath(QString::fromLatin1(name)), "1\nx\n");
-        const QList<Dictionary> found = Dictionaries::find(dir.path());
+        const QList<Dictionary> found = Dictionaries::find({dir.path()});
         QStringList names;
         for (const Dictionary &dictionary : found)
             names.append(dictionary.code + u'=' + dictionary.name);
@@ -37,7 +38,64 @@ private slots:
                               "de_DE_frami=German (Germany, frami)"}));
         QCOMPARE(found[0].affPath, dir.filePath(QStringLiteral("en_US.aff")));
         QCOMPARE(found[0].dicPath, dir.filePath(QStringLiteral("en_US.dic")));
-        QVERIFY(Dictionaries::find(dir.filePath(QStringLiteral("missing"))).isEmpty());
+        QVERIFY(Dictionaries::find({dir.filePath(QStringLiteral("missing"))}).isEmpty());
+    }
+
+    void theSearchPathIsHunspells()
+    {
+        QCOMPARE(Dictionaries::searchPath(QStringLiteral("/opt/dicts::/srv/more"),
+                                          QStringLiteral("/home/ann")),
+                 (QStringList{"/opt/dicts", "/srv/more", "/home/ann/.local/share/hunspell",
+                              "/usr/share/hunspell", "/usr/share/myspell"}));
+        QCOMPARE(Dictionaries::searchPath(QString(), QString()),
+                 (QStringList{"/usr/share/hunspell", "/usr/share/myspell"}));
+
+        qputenv("DICPATH", "/opt/dicts");
+        const QStringList folders = Dictionaries::folders();
+        qunsetenv("DICPATH");
+        QCOMPARE(folders.value(0), QStringLiteral("/opt/dicts"));
+        QCOMPARE(folders.value(1), QDir::homePath() + QStringLiteral("/.local/share/hunspell"));
+    }
+
+    void anEarlierFolderWinsAndLaterOnesAddTheirOwn()
+    {
+        QTemporaryDir user;
+        QTemporaryDir system;
+        for (const char *name : {"en_US.aff", "en_US.dic"})
+            writeFile(user.filePath(QString::fromLatin1(name)), "1\nx\n");
+        for (const char *name : {"en_US.aff", "en_US.dic", "fr.aff", "fr.dic"})
+            writeFile(system.filePath(QString::fromLatin1(name)), "1\nx\n");
+        const QList<Dictionary> found = Dictionaries::find({user.path(), system.path()});
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0].dicPath, user.filePath(QStringLiteral("en_US.dic")));
+        QCOMPARE(found[1].dicPath, system.filePath(QStringLiteral("fr.dic")));
+    }
+
+    void theHintNamesThePackageOfTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("package");
+        QTest::newRow("a country of its own") << "de_AT"
+                                              << "hunspell-de-at";
+        QTest::newRow("another country: the language's own") << "de_LU"
+                                                             << "hunspell-de-de";
+        QTest::newRow("one package for the language") << "fr_BE.UTF-8"
+                                                      << "hunspell-fr";
+        QTest::newRow("English elsewhere") << "en_IE"
+                                           << "hunspell-en-us";
+        QTest::newRow("Norwegian Bokmål") << "nb_NO"
+                                          << "hunspell-no";
+        QTest::newRow("a language without a package") << "ja_JP"
+                                                      << "hunspell-en-us";
+        QTest::newRow("the C locale") << "C"
+                                      << "hunspell-en-us";
+    }
+
+    void theHintNamesThePackageOfTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, package);
+        QCOMPARE(Dictionaries::packageFor(locale), package);
     }
 
     void languageNames_data()

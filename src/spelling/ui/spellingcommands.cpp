@@ -3,6 +3,7 @@
 #include "decorations/ui/editordecorations.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
+#include "foundation/platform.h"
 #include "foundation/preferences.h"
 #include "spelling/hunspellspeller.h"
 #include "spelling/spellchecker.h"
@@ -43,6 +44,15 @@ SpellingCommands::SpellingCommands(QPlainTextEdit *editor, EditorDecorations *de
     m_submenu = m_editMenu->addMenu(tr("Spelling"));
     m_submenu->setObjectName(QStringLiteral("mnuEditSpelling"));
     m_submenu->menuAction()->setObjectName(QStringLiteral("mnuEditSpelling"));
+    connect(m_submenu, &QMenu::aboutToShow, this, [this] {
+        if (m_dictionaries.isEmpty() && m_hint == Hint::NotShown)
+            m_hint = Hint::Due;
+    });
+    // The hint waits until the menu has closed, so that it never covers an open menu.
+    connect(m_editMenu, &QMenu::aboutToHide, this, [this] {
+        if (m_hint == Hint::Due)
+            QTimer::singleShot(0, this, &SpellingCommands::showInstallHint);
+    });
     buildSubmenu();
     // The dictionary is read once the editor has been drawn: start-up never waits for it.
     m_editor->viewport()->installEventFilter(this);
@@ -58,7 +68,7 @@ SpellingCommands::~SpellingCommands()
 
 void SpellingCommands::start()
 {
-    m_dictionaries = Dictionaries::find(Dictionaries::folder());
+    m_dictionaries = Dictionaries::find(Dictionaries::folders());
     m_settings = SpellingPrefs::read(objPrefs());
     if (!Dictionaries::byCode(m_dictionaries, m_settings.language))
         m_settings.language = Dictionaries::preferred(m_dictionaries, QLocale::system().name());
@@ -165,8 +175,40 @@ void SpellingCommands::loadDictionary()
             return;
         }
         m_layer->setActive(m_settings.enabled && m_checker->hasSpeller());
+        if (m_settings.enabled && !m_checker->hasSpeller()) {
+            // The tick says what happens: nothing is checked. The setting stays, so
+            // the dictionary is used again once it is mended.
+            if (m_checkAction)
+                m_checkAction->setChecked(false);
+            reportUnreadable(code);
+        }
     });
     m_loader->start(QThread::LowPriority);
+}
+
+void SpellingCommands::showInstallHint()
+{
+    if (m_hint != Hint::Due)
+        return;
+    m_hint = Hint::Shown;
+    Platform::prompts().messageBox(
+        tr("No spelling dictionary is installed, so Wuxo cannot check the spelling of your "
+           "posts.\r\nTo have it checked, install the package %1 with your system's software "
+           "manager and start Wuxo again.")
+            .arg(Dictionaries::packageFor(QLocale::system().name())),
+        tr("Spelling"), MessageIcon::Information, MessageButtons::Ok);
+}
+
+void SpellingCommands::reportUnreadable(const QString &code)
+{
+    if (m_unreadable.contains(code))
+        return;
+    m_unreadable.insert(code);
+    const Dictionary *dictionary = Dictionaries::byCode(m_dictionaries, code);
+    const QString path = dictionary ? dictionary->dicPath : code;
+    ReportError(QStringLiteral("Main.Spelling"),
+                WuxoError(ErrorNumber::PathFileAccess,
+                          tr("The spelling dictionary %1 cannot be read").arg(path)));
 }
 
 bool SpellingCommands::eventFilter(QObject *watched, QEvent *event)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QSet>
 
 class EditorDecorations;
 class QAction;
@@ -58,6 +59,10 @@ private:
     void saveSettings();
     void replaceWord(qsizetype start, const QString &word, const QString &replacement);
     void addToDictionary(const QString &word);
+    // Once a run: which package brings a dictionary, when none is installed.
+    void showInstallHint();
+    // Once a run and dictionary: the chosen dictionary could not be read.
+    void reportUnreadable(const QString &code);
 
     QPlainTextEdit *m_editor;
     QMenu *m_editMenu;
@@ -73,4 +78,6 @@ private:
     QThread *m_loader = nullptr;
     bool m_firstFrameSeen = false;
     bool m_loadQueued = false;
+    enum class Hint { NotShown, Due, Shown } m_hint = Hint::NotShown;
+    QSet<QString> m_unreadable;
 };

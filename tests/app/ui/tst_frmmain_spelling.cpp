@@ -1,14 +1,17 @@
 #include "app/ui/frmmain.h"
 #include "decorations/ui/editordecorations.h"
+#include "foundation/errorreport.h"
 #include "mainwindowfixture.h"
 #include "spelling/dictionaries.h"
 #include "spelling/ui/spellingcommands.h"
+#include "testfiles.h"
 #include "widgets/postedit.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QTest>
 #include <QTextBlock>
@@ -267,6 +270,59 @@ private slots:
         QCOMPARE(underlined(w), QStringList());
         QCOMPARE(rightClick(w, 1), editMenu);
         QVERIFY(!f.folder.exists(QStringLiteral("words.txt")));
+        QVERIFY(f.prompts.records.isEmpty());
+
+        // Once the menu that showed the submenu has closed, a hint names the
+        // package to install; it comes once a run.
+        f.prompts.queueAnswer(MessageAnswer::Ok);
+        for (int time = 0; time < 2; ++time) {
+            menu(w, "mnuEdit")->popup(QPoint(10, 10));
+            submenu->popup(QPoint(40, 40));
+            submenu->hide();
+            menu(w, "mnuEdit")->hide();
+            QTest::qWait(50);
+        }
+        QCOMPARE(f.prompts.records.size(), 1);
+        const PromptRecord hint = f.prompts.records[0];
+        QCOMPARE(hint.title, QStringLiteral("Spelling"));
+        QCOMPARE(hint.icon, MessageIcon::Information);
+        QCOMPARE(hint.text,
+                 QStringLiteral("No spelling dictionary is installed, so Wuxo cannot check the "
+                                "spelling of your posts.\r\nTo have it checked, install the "
+                                "package %1 with your system's software manager and start Wuxo "
+                                "again.")
+                     .arg(Dictionaries::packageFor(QLocale::system().name())));
+        w->setBlnPostChanged(false);
+    }
+
+    void anUnreadableDictionaryIsReportedOnce()
+    {
+        QTemporaryDir broken;
+        writeFile(broken.filePath(QStringLiteral("xx_XX.aff")), "SET NO-SUCH-ENCODING\n");
+        writeFile(broken.filePath(QStringLiteral("xx_XX.dic")), "1\nteh\n");
+        Dictionaries::setFolder(broken.path());
+        MainWindowFixture f;
+        f.prompts.queueAnswer(MessageAnswer::Ok);
+        frmMain *w = f.open();
+        QTest::keyClicks(txtPost(w), QStringLiteral("teh"));
+        QTRY_COMPARE(f.prompts.reportTitles(),
+                     QStringList{ErrorReport::title(QStringLiteral("Main.Spelling"),
+                                                    WuxoError(ErrorNumber::PathFileAccess))});
+        QCOMPARE(f.prompts.records[0].text.section(u'[', 1).section(u']', 0, 0).trimmed(),
+                 QStringLiteral("The spelling dictionary %1 cannot be read")
+                     .arg(broken.filePath(QStringLiteral("xx_XX.dic"))));
+        // The tick shows that nothing is checked; the setting is left as it was.
+        QAction *check = action(w, "mnuEditSpellingCheck");
+        QVERIFY(!check->isChecked());
+        QVERIFY(!spelling(w)->isChecking());
+        QVERIFY(!f.folder.exists(QStringLiteral("prefs.txt"))
+                || !f.folder.read(QStringLiteral("prefs.txt")).contains("Spelling"));
+
+        // Trying again reads it again, and does not report it again.
+        check->trigger();
+        QVERIFY(check->isChecked());
+        QTRY_VERIFY(!check->isChecked());
+        QCOMPARE(f.prompts.reportTitles().size(), 1);
         w->setBlnPostChanged(false);
     }
 };
