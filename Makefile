@@ -17,9 +17,11 @@ run: packages build
 	fi
 	QTWEBENGINE_DISABLE_SANDBOX=$$( [ "$$(id -u)" -eq 0 ] && echo 1 || echo 0 ) "$(BUILD_DIR)/bin/wuxo"
 
+# The tests run side by side on every core; the end-to-end scenarios share one
+# resource lock, so they take turns.
 test: test-packages build
 	cd "$(BUILD_DIR)" && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
-		ctest $(CTEST_FLAGS) -j1
+		ctest $(CTEST_FLAGS) -j $(JOBS)
 
 packages:
 	@scripts/ensure-packages.sh run

@@ -9,6 +9,8 @@
 
 #include "foundation/wuxoerror.h"
 
+#include "benchtiming.h"
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
@@ -61,12 +63,6 @@ double threadProcessorMs()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 Measure measure(const QString &post, int runs)

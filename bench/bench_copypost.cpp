@@ -54,12 +54,20 @@ int main(int argc, char **argv)
     QPlainTextEdit editor;
     EditorText text(&editor);
     Clipboard &clipboard = Platform::clipboard();
+    struct Editor : CopyPost::Editor
+    {
+        explicit Editor(EditorText &text) : m_text(text) { }
+        QString text() const override { return m_text.text(); }
+        void write(const QString &text) override { m_text.setText(text); }
+        bool runEvents() override
+        {
+            QCoreApplication::processEvents();
+            return false;
+        }
+        EditorText &m_text;
+    } copying(text);
     const auto copyPost = [&] {
-        for (const QString &pass : CopyPost::tidyPasses(text.text()))
-            text.setText(pass);
-        clipboard.clear();
-        QCoreApplication::processEvents();
-        clipboard.setText(text.text());
+        CopyPost::copy(copying, true, clipboard);
     };
     const double command = medianMs(runs, copyPost, [&] { text.setText(post); });
     const double commandNothingToTidy = medianMs(runs, copyPost, [&] { text.setText(tidyPost); });

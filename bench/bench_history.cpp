@@ -17,6 +17,8 @@
 #include "spelling/ui/spellingcommands.h"
 #include "widgets/postedit.h"
 
+#include "benchtiming.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,12 +61,6 @@ double settle(EditorDecorations *decorations, TagLayer *tags)
         longest = std::max(longest, double(turn.nsecsElapsed()) / 1e6);
     }
     return longest;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double msSince(const QElapsedTimer &timer)

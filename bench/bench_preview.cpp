@@ -11,6 +11,8 @@
 #include "preview/previewcommand.h"
 #include "preview/ui/previewbrowser.h"
 
+#include "benchtiming.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -76,12 +78,6 @@ QString hostilePost()
         "<img src=x onerror=\"document.title='Ran'\"> "
         "<meta http-equiv=\"refresh\" content=\"0;url=http://elsewhere.example/\">\r\n");
     return block.repeated(2000);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1.0 : values[values.size() / 2];
 }
 
 // A main window's worth of the preview: the editor's area, the browser in it,

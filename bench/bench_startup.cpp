@@ -1,5 +1,3 @@
-// Past 400 lines on purpose: both measurements share the process, X server and
-// memory plumbing below, and read best beside it.
 // Start-up of the main window, two ways, each run a fresh process and every
 // figure a median:
 // - where a user sees it: the real program on a private X server (Xvfb, with
@@ -10,8 +8,11 @@
 //   Another build of the program may be named on the command line, to compare.
 // - offscreen, in a process of this benchmark: until the window's first frame,
 //   and the resident memory by then. Targets: 250 ms, 60 MB.
+// Both ways share the process, X server and memory plumbing below.
 #include "app/ui/frmmain.h"
 #include "foundation/datafolder.h"
+
+#include "benchtiming.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,14 +85,6 @@ QStringList mappedLibraries(qint64 pid, const QStringList &names)
         }
     }
     return found;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Reports once the window has painted its first frame.

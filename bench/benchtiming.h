@@ -6,6 +6,15 @@
 #include <functional>
 #include <vector>
 
+// The middle value (the upper one of an even count); -1 for none.
+inline double median(std::vector<double> values)
+{
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median time of `runs` runs of `work` in milliseconds; `setUp` runs
 // untimed before each one.
 inline double medianMs(int runs, const std::function<void()> &work,
@@ -20,6 +29,5 @@ inline double medianMs(int runs, const std::function<void()> &work,
         work();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(std::move(times));
 }

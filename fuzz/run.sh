@@ -12,8 +12,13 @@ fuzz_dir="$(cd "$(dirname "$0")" && pwd)"
 source_dir="$(dirname "$fuzz_dir")"
 build_dir="${2:-${TMPDIR:-/tmp}/wuxo-fuzz-build}"
 
-if [ ! -f "$build_dir/build.ninja" ]; then
-    CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build_dir" -G Ninja \
+# The build folder is reused only when it was configured from this checkout: one
+# from another checkout (a worktree, a copy) would fuzz that checkout's code.
+configured_from() {
+    sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build_dir/CMakeCache.txt" 2>/dev/null
+}
+if [ ! -f "$build_dir/build.ninja" ] || [ "$(configured_from)" != "$source_dir" ]; then
+    CC=clang CXX=clang++ cmake --fresh -S "$source_dir" -B "$build_dir" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUXO_FUZZ=ON -DWUXO_SANITIZE=ON -DWUXO_BENCH=OFF
 fi
 cmake --build "$build_dir" -j "${JOBS:-2}" --target fuzz_converter

@@ -3,10 +3,11 @@
 # missing. Without root (or sudo) it prints the one apt-get line to run instead.
 set -euo pipefail
 
-build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-webengine-dev libgl-dev libxkbcommon-dev
+build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxkbcommon-dev
        libxcb1-dev libhunspell-dev fonts-dejavu-core)
-# What running the program needs beyond its libraries: a dictionary to check the post with.
-run=(hunspell-en-us)
+# What running the program needs beyond its libraries: a dictionary to check the post with,
+# and Qt's own translations for its dialogs.
+run=(hunspell-en-us qt6-translations-l10n)
 tests=(xvfb xauth xdotool xclip dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 release=(desktop-file-utils appstream)
 # Building the Debian package (dpkg-shlibdeps, and file to find the binaries),
@@ -15,12 +16,14 @@ package=(dpkg-dev file)
 package_checks=(lintian man-db)
 fuzz=(clang libclang-rt-14-dev)
 format=(clang-format)
+# CI's builds go through the compiler cache when it is there (the build picks it up itself).
+cache=(ccache)
 
 wanted=("${build[@]}")
 case "${1:-run}" in
     run) wanted+=("${run[@]}") ;;
     test) wanted+=("${run[@]}" "${tests[@]}" "${package[@]}" "${package_checks[@]}") ;;
-    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}" "${format[@]}") ;;
+    ci) wanted+=("${run[@]}" "${tests[@]}" "${release[@]}" "${package[@]}" "${package_checks[@]}" "${fuzz[@]}" "${format[@]}" "${cache[@]}") ;;
     install) wanted+=("${release[@]}") ;;
     deb) wanted+=("${package[@]}") ;;
     format) wanted+=("${format[@]}") ;;

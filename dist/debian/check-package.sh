@@ -40,7 +40,7 @@ expect_field Architecture "$arch"
 expect_field Section editors
 expect_field Priority optional
 expect_field Maintainer "Quorvel <support@quorvel.example>"
-expect_field Recommends hunspell-en-us
+expect_field Recommends "hunspell-en-us, qt6-translations-l10n"
 synopsis=$(field Description | head -n 1)
 [ "$synopsis" = "BBCode editor for writing web-forum posts" ] && pass "synopsis: $synopsis" \
     || fail "synopsis is \"$synopsis\""

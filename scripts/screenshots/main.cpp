@@ -72,7 +72,8 @@ bool shoot(QWidget *window, const QString &path)
 }
 
 // Shows each of the program's boxes through the real prompts, draws it and
-// closes it, in the current palette: a check for clipped or unreadable text.
+// closes it, in the current palette and the user's language: a check for clipped
+// or unreadable text.
 bool shootBoxes(const QString &out, const QString &suffix)
 {
     bool ok = true;
@@ -99,34 +100,49 @@ bool shootBoxes(const QString &out, const QString &suffix)
                        MessageIcon::Critical, MessageButtons::Ok);
     grabNext(QStringLiteral("save-draft"));
     prompts.messageBox(
-        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
-        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
+        QCoreApplication::translate(
+            "CloseQuestion", "Current post hasn't been copied or saved. Save before exiting?"),
+        QCoreApplication::translate("CloseQuestion", "Save Draft?"), MessageIcon::None,
+        MessageButtons::YesNoCancel);
     grabNext(QStringLiteral("already-running"));
     prompts.messageBox(
-        QStringLiteral("Wuxo is already running. Please close the other instance before "
-                       "starting Wuxo again."),
-        QStringLiteral("Wuxo Error"), MessageIcon::Exclamation, MessageButtons::Ok);
+        QCoreApplication::translate("frmMain",
+                                    "%1 is already running. Please close the other "
+                                    "instance before starting %1 again.")
+            .arg(QStringLiteral("Wuxo")),
+        QCoreApplication::translate("frmMain", "%1 Error").arg(QStringLiteral("Wuxo")),
+        MessageIcon::Exclamation, MessageButtons::Ok);
     grabNext(QStringLiteral("too-short"));
-    prompts.messageBox(QStringLiteral("You must enter a message to post!"), QStringLiteral("Error"),
-                       MessageIcon::Exclamation, MessageButtons::Ok);
+    prompts.messageBox(QCoreApplication::translate("CopyPost", "You must enter a message to post!"),
+                       QCoreApplication::translate("CopyPost", "Error"), MessageIcon::Exclamation,
+                       MessageButtons::Ok);
     grabNext(QStringLiteral("no-draft"));
-    prompts.messageBox(QStringLiteral("No saved draft found."), QStringLiteral("Load Error"),
+    prompts.messageBox(QCoreApplication::translate("frmMain", "No saved draft found."),
+                       QCoreApplication::translate("frmMain", "Load Error"),
                        MessageIcon::Exclamation, MessageButtons::Ok);
     grabNext(QStringLiteral("new-post"));
-    prompts.messageBox(QStringLiteral("Clear the current post?"), QStringLiteral("New Post"),
-                       MessageIcon::None, MessageButtons::YesNoCancel);
+    prompts.messageBox(QCoreApplication::translate("PostGenerator", "Clear the current post?"),
+                       QCoreApplication::translate("PostGenerator", "New Post"), MessageIcon::None,
+                       MessageButtons::YesNoCancel);
     grabNext(QStringLiteral("recover-post"));
     prompts.messageBox(
-        QStringLiteral("Wuxo closed without saving the post you were writing. Recover it?"),
-        QStringLiteral("Recover Post?"), MessageIcon::Question, MessageButtons::YesNo);
+        QCoreApplication::translate(
+            "PostRecovery", "Wuxo closed without saving the post you were writing. Recover it?"),
+        QCoreApplication::translate("PostRecovery", "Recover Post?"), MessageIcon::Question,
+        MessageButtons::YesNo);
     grabNext(QStringLiteral("insert-url"));
-    prompts.inputBox(QStringLiteral("Enter the URL for the link:"), QStringLiteral("Insert URL"),
+    prompts.inputBox(QCoreApplication::translate("TagInsertion", "Enter the URL for the link:"),
+                     QCoreApplication::translate("TagInsertion", "Insert URL"),
                      QStringLiteral("http://"));
     grabNext(QStringLiteral("insert-list"));
-    prompts.inputBox(QStringLiteral("Enter a list item (enter blank or press cancel to end list)"),
-                     QStringLiteral("Insert List"), QString());
+    prompts.inputBox(
+        QCoreApplication::translate("TagInsertion",
+                                    "Enter a list item (enter blank or press cancel to end list)"),
+        QCoreApplication::translate("TagInsertion", "Insert List"), QString());
     grabNext(QStringLiteral("input-required"));
-    prompts.inputBox(QStringLiteral("Your comment:"), QStringLiteral("Input Required"), QString());
+    prompts.inputBox(
+        QCoreApplication::translate("AutoRun", "%1:").arg(QStringLiteral("Your comment")),
+        QCoreApplication::translate("PostGenerator", "Input Required"), QString());
     return ok;
 }
 

@@ -41,6 +41,12 @@ void EditHistory::recordPrefix(const QString &text, qsizetype length)
     store(text, std::clamp<qsizetype>(length, 0, text.size()));
 }
 
+void EditHistory::replay(const QString &text, const QList<qsizetype> &steps)
+{
+    for (const qsizetype length : steps)
+        recordPrefix(text, length);
+}
+
 void EditHistory::store(const QString &text, qsizetype length)
 {
     const QStringView next = QStringView(text).first(length);

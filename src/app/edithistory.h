@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -31,6 +32,10 @@ public:
     // is a shorter prefix of the same string, this costs only the added part, so
     // a draft read line by line is recorded in linear time.
     void recordPrefix(const QString &text, qsizetype length);
+    // A text brought back in steps, as a draft is line by line: records the
+    // first `length` characters of `text` for each of `steps` in turn, so Undo
+    // takes the steps back one at a time.
+    void replay(const QString &text, const QList<qsizetype> &steps);
 
     // The text to show, or nothing when there is no older (or newer) snapshot.
     std::optional<QString> undo();

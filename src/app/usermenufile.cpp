@@ -16,6 +16,18 @@ namespace {
 
 } // namespace
 
+QString UserMenuFile::fileName(Menu menu)
+{
+    return menu == Menu::Insert ? QStringLiteral("insert.txt") : QStringLiteral("web.txt");
+}
+
+QString UserMenuFile::entryName(Menu menu, int number)
+{
+    return (menu == Menu::Insert ? QStringLiteral("mnuInsertUser(%1)")
+                                 : QStringLiteral("mnuWebURL(%1)"))
+        .arg(number);
+}
+
 void UserMenuFile::read(const QString &path, QList<UserMenuEntry> &entries)
 {
     entries.clear();

@@ -23,6 +23,12 @@ public:
     // Entry numbers are 16-bit: counting past the entry numbered 32767 overflows (error 6).
     static constexpr int maxEntryNumber = 32767;
 
+    enum class Menu { Insert, Web };
+    // The file a menu is read from: "insert.txt" or "web.txt".
+    static QString fileName(Menu menu);
+    // The object name of the menu's entry `number`: "mnuInsertUser(3)" or "mnuWebURL(3)".
+    static QString entryName(Menu menu, int number);
+
     // Reads insert.txt or web.txt. Throws WuxoError 53 for a missing file (or another
     // file error from TextFile), 9 "Subscript out of range" for a line that is neither
     // empty, a comment, a separator nor holds a "|", and 6 "Overflow" once the entry

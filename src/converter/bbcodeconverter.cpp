@@ -1,5 +1,5 @@
-// Past 400 lines on purpose: the passes of one conversion share its buffers,
-// budget and tag tables, and read in the order they run.
+// The BBCode-to-HTML conversion: its passes share one conversion's buffers,
+// budget and tag tables, and stand in the order they run.
 #include "bbcodeconverter.h"
 
 #include "conversiontrace.h"
@@ -9,6 +9,8 @@
 #include "positionqueue.h"
 #include "tagscan.h"
 #include "textedits.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -42,7 +44,8 @@ public:
         m_length += delta;
         if (m_length > m_limit)
             fail(ErrorNumber::OutOfMemory,
-                 QStringLiteral("the converted post would be longer than %1 characters")
+                 QCoreApplication::translate(
+                     "BBCodeConverter", "the converted post would be longer than %1 characters")
                      .arg(m_limit));
     }
 
@@ -129,13 +132,19 @@ int sizeInPoints(QStringView value)
     } catch (const WuxoError &error) {
         if (error.number() == ErrorNumber::TypeMismatch)
             fail(error.number(),
-                 QStringLiteral("the [size] value \"%1\" is not a number").arg(shortened(value)));
+                 QCoreApplication::translate("BBCodeConverter",
+                                             "the [size] value \"%1\" is not a number")
+                     .arg(shortened(value)));
         fail(error.number(),
-             QStringLiteral("the [size] value \"%1\" is out of range").arg(shortened(value)));
+             QCoreApplication::translate("BBCodeConverter",
+                                         "the [size] value \"%1\" is out of range")
+                 .arg(shortened(value)));
     }
     if (size > 32760)
         fail(ErrorNumber::Overflow,
-             QStringLiteral("the [size] value \"%1\" is out of range").arg(shortened(value)));
+             QCoreApplication::translate("BBCodeConverter",
+                                         "the [size] value \"%1\" is out of range")
+                 .arg(shortened(value)));
     return std::min(size + 7, 30);
 }
 
@@ -200,7 +209,9 @@ private:
             if (valueEnd < 0) {
                 m_origins.blame(opening);
                 fail(ErrorNumber::InvalidArgument,
-                     QStringLiteral("[%1= tag without a \"]\" after its value").arg(name));
+                     QCoreApplication::translate("BBCodeConverter",
+                                                 "[%1= tag without a \"]\" after its value")
+                         .arg(name));
             }
             removeBracket(valueEnd);
             qsizetype delta = 0;
@@ -225,7 +236,9 @@ private:
             if (closing < 0) {
                 m_origins.blame(opening);
                 fail(ErrorNumber::InvalidArgument,
-                     QStringLiteral("[%1=...] tag without a closing tag after it").arg(name));
+                     QCoreApplication::translate("BBCodeConverter",
+                                                 "[%1=...] tag without a closing tag after it")
+                         .arg(name));
             }
             closings.remove(closing);
             m_brackets.remove(closing + closingLength - 1);

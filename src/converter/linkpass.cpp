@@ -3,6 +3,8 @@
 #include "foundation/wuxoerror.h"
 #include "tagscan.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -59,7 +61,8 @@ void LinkPass::grow(qsizetype delta)
     m_length += delta;
     if (m_length > m_limit)
         throw WuxoError(ErrorNumber::OutOfMemory,
-                        QStringLiteral("%1: the converted post would be longer than %2 characters")
+                        QCoreApplication::translate(
+                            "LinkPass", "%1: the converted post would be longer than %2 characters")
                             .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
                             .arg(m_limit));
 }
@@ -202,7 +205,8 @@ void LinkPass::convertWithAddress(bool inFront, qsizetype closing)
         if (bracket < 0 || bracket > closing) {
             blame(inFront);
             throw WuxoError(ErrorNumber::InvalidArgument,
-                            QStringLiteral("%1: [%2= tag without a \"]\" before its closing tag")
+                            QCoreApplication::translate(
+                                "LinkPass", "%1: [%2= tag without a \"]\" before its closing tag")
                                 .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument),
                                      nameOf(m_kind)));
         }
@@ -232,9 +236,10 @@ void LinkPass::convertPlain(bool inFront, qsizetype closing)
     appendSource(chunk, &chunkOrigin, m_read, closing);
     if (m_kind == Kind::Web && chunk.size() == m_nameLength + 1) {
         blame(inFront);
-        throw WuxoError(ErrorNumber::InvalidArgument,
-                        QStringLiteral("%1: [url directly followed by [/url]")
-                            .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument)));
+        throw WuxoError(
+            ErrorNumber::InvalidArgument,
+            QCoreApplication::translate("LinkPass", "%1: [url directly followed by [/url]")
+                .arg(WuxoError::standardDescription(ErrorNumber::InvalidArgument)));
     }
     const QStringView address = QStringView(chunk).mid(qMin(chunk.size(), m_nameLength + 2));
     grow(m_addressOpening.size() + 2 * address.size() + m_labelOpening.size() - chunk.size()

@@ -16,11 +16,6 @@ bool takesValue(QStringView name)
         || name == u"email";
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TagVerdicts", text);
-}
-
 struct Found
 {
     TagVerdicts::Tag tag;
@@ -88,23 +83,30 @@ QString leftAsTextMessage(QStringView post, QStringView normalised, const Found 
 {
     const QString tag = written(post, found);
     if (found.name == u"*")
-        return tr("[*] is left as text: a list item works only between [list] and [/list], "
-                  "with a line break after it.");
+        return QCoreApplication::translate(
+            "TagVerdicts",
+            "[*] is left as text: a list item works only between [list] and [/list], "
+            "with a line break after it.");
     const qsizetype nameOffset = found.closing ? 2 : 1;
     if (normalised.mid(found.tag.start + nameOffset, found.name.size()) != found.name) {
         QString lower = tag;
         lower.replace(nameOffset, found.name.size(), found.name.toString());
         QString upper = lower;
         upper.replace(nameOffset, found.name.size(), found.name.toString().toUpper());
-        return tr("%1 is left as text: write %2 or %3.").arg(tag, upper, lower);
+        return QCoreApplication::translate("TagVerdicts", "%1 is left as text: write %2 or %3.")
+            .arg(tag, upper, lower);
     }
     const QString name = found.name.toString();
     if (found.closing)
-        return tr("%1 is left as text: no [%2] before it is open for it to close. "
-                  "Remove it, or add [%2] where the text starts.")
+        return QCoreApplication::translate(
+                   "TagVerdicts",
+                   "%1 is left as text: no [%2] before it is open for it to close. "
+                   "Remove it, or add [%2] where the text starts.")
             .arg(tag, name);
-    return tr("%1 is left as text: the preview pairs no [/%2] after it with it. "
-              "Add [/%2] where the text ends.")
+    return QCoreApplication::translate(
+               "TagVerdicts",
+               "%1 is left as text: the preview pairs no [/%2] after it with it. "
+               "Add [/%2] where the text ends.")
         .arg(tag, name);
 }
 
@@ -112,32 +114,43 @@ QString failureMessage(QStringView post, const Found &found, int number, const Q
 {
     const QString name = found.name.toString();
     if (found.name == u"*")
-        return tr("This list item needs a line break after it, or the preview fails (error %1). "
-                  "End the item's line before [/list].")
+        return QCoreApplication::translate(
+                   "TagVerdicts",
+                   "This list item needs a line break after it, or the preview fails (error %1). "
+                   "End the item's line before [/list].")
             .arg(number);
     if (found.name == u"size" && number != ErrorNumber::InvalidArgument) {
         const QString value = post.mid(found.tag.valueStart, found.tag.valueLength).toString();
         if (number == ErrorNumber::TypeMismatch)
-            return tr("The preview fails (error %1): the size \"%2\" is not a number. "
-                      "Write a whole number, like [size=12].")
+            return QCoreApplication::translate(
+                       "TagVerdicts",
+                       "The preview fails (error %1): the size \"%2\" is not a number. "
+                       "Write a whole number, like [size=12].")
                 .arg(number)
                 .arg(value);
-        return tr("The preview fails (error %1): the size %2 is out of range. "
-                  "Write a small whole number, like [size=12].")
+        return QCoreApplication::translate(
+                   "TagVerdicts",
+                   "The preview fails (error %1): the size %2 is out of range. "
+                   "Write a small whole number, like [size=12].")
             .arg(number)
             .arg(value);
     }
     if (description.contains(u"directly followed"))
-        return tr("The preview fails (error %1): this link is empty. "
-                  "Write the address between [url] and [/url].")
+        return QCoreApplication::translate("TagVerdicts",
+                                           "The preview fails (error %1): this link is empty. "
+                                           "Write the address between [url] and [/url].")
             .arg(number);
     if (description.contains(u"\"]\""))
-        return tr("The preview fails (error %1): the value of [%2= has no \"]\" after it. "
-                  "Write it as [%2=value]text[/%2].")
+        return QCoreApplication::translate(
+                   "TagVerdicts",
+                   "The preview fails (error %1): the value of [%2= has no \"]\" after it. "
+                   "Write it as [%2=value]text[/%2].")
             .arg(number)
             .arg(name);
-    return tr("The preview fails (error %1): no [/%2] after this tag closes it. "
-              "Add [/%2] where the text ends.")
+    return QCoreApplication::translate(
+               "TagVerdicts",
+               "The preview fails (error %1): no [/%2] after this tag closes it. "
+               "Add [/%2] where the text ends.")
         .arg(number)
         .arg(name);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QtGlobal>
 
 // The look the windows are designed with, in one place: the skin's built-in
@@ -25,5 +26,9 @@ inline constexpr float mainHeight = 5500;
 // The typeface of every window and the point size of its plain text.
 inline constexpr char16_t fontFamily[] = u"Verdana";
 inline constexpr qreal fontPoints = 8.25;
+
+// The typeface at `points`, in the given style.
+QFont font(qreal points = fontPoints, bool bold = false, bool italic = false,
+           bool underline = false);
 
 } // namespace Design

@@ -40,17 +40,19 @@ namespace ErrorReport {
 
 QString title(const QString &source, const WuxoError &error)
 {
-    return programBaseName() + QStringLiteral(" Error ") + QString::number(error.number())
-        + QStringLiteral(" in ") + sourceOrUnknown(source);
+    return QCoreApplication::translate("ErrorReport", "%1 Error %2 in %3")
+        .arg(programBaseName(), QString::number(error.number()), sourceOrUnknown(source));
 }
 
 QString message(const WuxoError &error)
 {
-    return QStringLiteral("The following error has occured:\r\n[ ") + error.description()
-        + QStringLiteral(" ]\rPlease report errors to ")
-        + QString::fromUtf8(BuildInfo::supportEmail) + QStringLiteral("\r\n");
+    return QCoreApplication::translate("ErrorReport",
+                                       "The following error has occured:\r\n[ %1 ]\rPlease report "
+                                       "errors to %2\r\n")
+        .arg(error.description(), QString::fromUtf8(BuildInfo::supportEmail));
 }
 
+// The log's line format is data that tools read: it stays the same in every language.
 QString logLine(const QString &source, const WuxoError &error, const QDateTime &when)
 {
     const QLocale locale = QLocale::system();

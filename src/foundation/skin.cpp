@@ -29,6 +29,11 @@ void setColor(QObject *control, const char *property, qint32 value)
 
 namespace Skin {
 
+void setTag(QObject *control, const char *role)
+{
+    control->setProperty(tagProperty, QString::fromLatin1(role));
+}
+
 QList<QObject *> controlsOf(QObject *window)
 {
     QList<QObject *> controls;

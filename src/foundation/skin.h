@@ -45,6 +45,9 @@ inline constexpr Role roles[] = {
     {"SkinOutline", {{borderColor, &SkinColors::SkinOutlineF}, {}}},
 };
 
+// Gives `control` the role `role` (its Tag).
+void setTag(QObject *control, const char *role);
+
 // Every object below `window`, at every depth, in creation order.
 QList<QObject *> controlsOf(QObject *window);
 } // namespace Skin

@@ -1,5 +1,7 @@
 #include "wuxoerror.h"
 
+#include <QCoreApplication>
+
 WuxoError::WuxoError(int number, const QString &description)
     : m_number(number),
       m_description(description.isEmpty() ? standardDescription(number) : description),
@@ -11,32 +13,34 @@ QString WuxoError::standardDescription(int number)
 {
     switch (number) {
     case ErrorNumber::InvalidArgument:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("WuxoError", "Invalid procedure call or argument");
     case ErrorNumber::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("WuxoError", "Overflow");
     case ErrorNumber::OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("WuxoError", "Out of memory");
     case ErrorNumber::SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("WuxoError", "Subscript out of range");
     case ErrorNumber::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("WuxoError", "Type mismatch");
     case ErrorNumber::ResumeWithoutError:
-        return QStringLiteral("Resume without error");
+        return QCoreApplication::translate("WuxoError", "Resume without error");
     case ErrorNumber::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("WuxoError", "File not found");
     case ErrorNumber::DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("WuxoError", "Disk full");
     case ErrorNumber::PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("WuxoError", "Permission denied");
     case ErrorNumber::PathFileAccess:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("WuxoError", "Path/File access error");
     case ErrorNumber::PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("WuxoError", "Path not found");
     case ErrorNumber::InvalidPropertyValue:
-        return QStringLiteral("Invalid property value");
+        return QCoreApplication::translate("WuxoError", "Invalid property value");
     case ErrorNumber::NoSuchProperty:
-        return QStringLiteral("Object doesn't support this property or method");
+        return QCoreApplication::translate("WuxoError",
+                                           "Object doesn't support this property or method");
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("WuxoError",
+                                           "Application-defined or object-defined error");
     }
 }

@@ -1,5 +1,7 @@
 #include "copypost.h"
 
+#include "foundation/platform.h"
+
 namespace CopyPost {
 
 QString removeBreakRuns(const QString &text, int n)
@@ -26,6 +28,23 @@ QStringList tidyPasses(const QString &text)
 bool longEnough(const QString &text)
 {
     return text.size() >= 2;
+}
+
+bool copy(Editor &editor, bool tidy, Clipboard &clipboard)
+{
+    QString text = editor.text();
+    if (!longEnough(text))
+        return false;
+    if (tidy) {
+        for (const QString &pass : tidyPasses(text)) {
+            editor.write(pass);
+            text = pass;
+        }
+    }
+    clipboard.clear();
+    const bool typed = editor.runEvents();
+    clipboard.setText(typed ? editor.text() : text);
+    return true;
 }
 
 } // namespace CopyPost

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <limits>
+
 namespace PostLength {
 
 qsizetype characters(QStringView post)
@@ -21,8 +24,12 @@ qsizetype characters(QStringView post)
 QString caption(qsizetype characters, const QLocale &locale)
 {
     const QString number = locale.toString(characters);
-    return characters == 1 ? QCoreApplication::translate("PostLength", "%1 character").arg(number)
-                           : QCoreApplication::translate("PostLength", "%1 characters").arg(number);
+    if (characters == 1)
+        return QCoreApplication::translate("PostLength", "%1 character").arg(number);
+    // The count picks the plural form a language has for it; the number itself is grouped as the
+    // locale writes it.
+    const int count = int(std::min<qsizetype>(characters, std::numeric_limits<int>::max()));
+    return QCoreApplication::translate("PostLength", "%1 characters", nullptr, count).arg(number);
 }
 
 } // namespace PostLength

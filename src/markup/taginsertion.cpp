@@ -72,26 +72,35 @@ QString sizeValue(const QString &itemText)
 
 const QStringList &fontItems()
 {
-    static const QStringList items{QStringLiteral("Font"),   QStringLiteral("Arial"),
-                                   QStringLiteral("Times"),  QStringLiteral("Courier"),
-                                   QStringLiteral("Impact"), QStringLiteral("Geneva"),
+    static const QStringList items{QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Font")),
+                                   QStringLiteral("Arial"),
+                                   QStringLiteral("Times"),
+                                   QStringLiteral("Courier"),
+                                   QStringLiteral("Impact"),
+                                   QStringLiteral("Geneva"),
                                    QStringLiteral("Optima")};
     return items;
 }
 
 const QStringList &sizeItems()
 {
-    static const QStringList items{QStringLiteral("Size"), QStringLiteral("Small"),
-                                   QStringLiteral("Large"), QStringLiteral("Largest")};
+    static const QStringList items{QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Size")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Small")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Large")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Largest"))};
     return items;
 }
 
 const QStringList &colorItems()
 {
-    static const QStringList items{QStringLiteral("Color"),  QStringLiteral("Blue"),
-                                   QStringLiteral("Red"),    QStringLiteral("Purple"),
-                                   QStringLiteral("Orange"), QStringLiteral("Yellow"),
-                                   QStringLiteral("Gray"),   QStringLiteral("Green")};
+    static const QStringList items{QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Color")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Blue")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Red")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Purple")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Orange")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Yellow")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Gray")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TagInsertion", "Green"))};
     return items;
 }
 

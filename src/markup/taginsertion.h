@@ -37,17 +37,20 @@ QString fontValue(int index);
 QString colorValue(int index);
 QString sizeValue(const QString &itemText);
 
-// The lists' items, heading first.
+// The lists' items, heading first: the source texts, which the window shows translated in
+// context "TagInsertion" (font names stay as they are).
 const QStringList &fontItems();
 const QStringList &sizeItems();
 const QStringList &colorItems();
 
 // The prompts of the URL and list commands.
-inline constexpr QStringView urlPrompt = u"Enter the URL for the link:";
-inline constexpr QStringView urlTitle = u"Insert URL";
+// Source texts; the window shows them translated in context "TagInsertion".
+inline constexpr char urlPrompt[]
+    = QT_TRANSLATE_NOOP("TagInsertion", "Enter the URL for the link:");
+inline constexpr char urlTitle[] = QT_TRANSLATE_NOOP("TagInsertion", "Insert URL");
 inline constexpr QStringView urlDefault = u"http://";
-inline constexpr QStringView listPrompt
-    = u"Enter a list item (enter blank or press cancel to end list)";
-inline constexpr QStringView listTitle = u"Insert List";
+inline constexpr char listPrompt[] = QT_TRANSLATE_NOOP(
+    "TagInsertion", "Enter a list item (enter blank or press cancel to end list)");
+inline constexpr char listTitle[] = QT_TRANSLATE_NOOP("TagInsertion", "Insert List");
 
 } // namespace TagInsertion

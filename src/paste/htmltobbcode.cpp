@@ -1,5 +1,5 @@
-// Past 400 lines on purpose: one walk of the imported page, and the format
-// readers above it serve that walk alone.
+// One walk of an imported HTML page that writes its BBCode; the format readers
+// above it serve that walk alone.
 #include "htmltobbcode.h"
 
 #include "bbcodewriter.h"

@@ -1,5 +1,7 @@
 #include "autorun.h"
 
+#include <QCoreApplication>
+
 AutoRun::AutoRun(const QList<FieldDefinition> &definitions)
 {
     m_autoKinds.reserve(definitions.size());
@@ -40,18 +42,20 @@ QString AutoRun::progressCaption() const
     const Action next = action();
     if (isFinished() || next == Action::Pass)
         return QString();
-    QString caption = m_captions.at(m_step) + QStringLiteral(" (")
-        + QString::number(progressNumber()) + u'/' + QString::number(m_autoCount) + u')';
+    const QString progress = QCoreApplication::translate("AutoRun", "%1 (%2/%3)")
+                                 .arg(m_captions.at(m_step), QString::number(progressNumber()),
+                                      QString::number(m_autoCount));
     if (next == Action::TakeClipboard)
-        caption += QStringLiteral(" [Awaiting copy]");
-    else if (next == Action::AskInput)
-        caption += QStringLiteral(" [Awaiting input]");
-    return caption;
+        return QCoreApplication::translate("AutoRun", "%1 [Awaiting copy]").arg(progress);
+    if (next == Action::AskInput)
+        return QCoreApplication::translate("AutoRun", "%1 [Awaiting input]").arg(progress);
+    return progress;
 }
 
 QString AutoRun::inputPrompt() const
 {
-    return isFinished() ? QString() : m_captions.at(m_step) + u':';
+    return isFinished() ? QString()
+                        : QCoreApplication::translate("AutoRun", "%1:").arg(m_captions.at(m_step));
 }
 
 void AutoRun::advance()

@@ -1,4 +1,5 @@
 #include "app/edithistory.h"
+#include "recovery/draftfile.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -177,6 +178,18 @@ private slots:
         QCOMPARE(history.undo(), QStringLiteral("one"));
         QCOMPARE(history.undo(), QString());
         QCOMPARE(history.redo(), QStringLiteral("one"));
+    }
+
+    void aDraftReplaysLineByLine()
+    {
+        EditHistory history;
+        history.record(QStringLiteral("before"));
+        const DraftFile::Restored draft
+            = DraftFile::restore({QString(), QStringLiteral("one"), QStringLiteral("two")});
+        history.replay(draft.text, draft.snapshots);
+        QCOMPARE(history.strHistory(99), QStringLiteral("one\r\ntwo"));
+        QCOMPARE(history.undo(), QStringLiteral("one"));
+        QCOMPARE(history.undo(), QStringLiteral("before"));
     }
 
     void aPrefixReadingLikeTheSentinelStopsUndo()

@@ -2,6 +2,7 @@
 #include "fakes.h"
 #include "foundation/wuxoerror.h"
 #include "testdatafolder.h"
+#include "thrownerror.h"
 
 #include <QTest>
 
@@ -120,13 +121,10 @@ void TestUserMenuFile::badLineStopsTheMenu()
     QFETCH(QStringList, lines);
     QFETCH(QStringList, entriesBefore);
     QList<UserMenuEntry> partial{{QStringLiteral("stale"), QString(), false}};
-    try {
-        UserMenuFile::parse(lines, &partial);
-        QFAIL("the bad line was accepted");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::SubscriptOutOfRange);
-        QCOMPARE(error.description(), QStringLiteral("Subscript out of range"));
-    }
+    const std::optional<WuxoError> error = errorOf([&] { UserMenuFile::parse(lines, &partial); });
+    QVERIFY2(error, "the bad line was accepted");
+    QCOMPARE(error->number(), ErrorNumber::SubscriptOutOfRange);
+    QCOMPARE(error->description(), QStringLiteral("Subscript out of range"));
     QCOMPARE(describe(partial), entriesBefore);
 }
 
@@ -138,12 +136,7 @@ void TestUserMenuFile::entryNumbersAreSixteenBit()
     lines.append(QStringLiteral("Last|v"));
     lines.append(QStringLiteral("Beyond|v"));
     QList<UserMenuEntry> partial;
-    try {
-        UserMenuFile::parse(lines, &partial);
-        QFAIL("the entry counter ran past 32767");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::Overflow);
-    }
+    QCOMPARE(errorNumberOf([&] { UserMenuFile::parse(lines, &partial); }), ErrorNumber::Overflow);
     QCOMPARE(partial.size(), UserMenuFile::maxEntryNumber + 1);
     QCOMPARE(partial.last().caption, QStringLiteral("Last"));
 }
@@ -199,12 +192,9 @@ void TestUserMenuFile::missingFile()
 {
     const TestDataFolder folder(false);
     QList<UserMenuEntry> entries{{QStringLiteral("stale"), QString(), false}};
-    try {
-        UserMenuFile::read(folder.path(QStringLiteral("insert.txt")), entries);
-        QFAIL("a missing file was read");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::FileNotFound);
-    }
+    QCOMPARE(errorNumberOf(
+                 [&] { UserMenuFile::read(folder.path(QStringLiteral("insert.txt")), entries); }),
+             ErrorNumber::FileNotFound);
     QVERIFY(entries.isEmpty());
 }
 
@@ -213,12 +203,9 @@ void TestUserMenuFile::badLineInFileKeepsEntriesBefore()
     const TestDataFolder folder(false);
     folder.write(QStringLiteral("insert.txt"), "Sig|\\n-- \\nMe\r\n-\r\nno bar here\r\nLate|x\r\n");
     QList<UserMenuEntry> entries;
-    try {
-        UserMenuFile::read(folder.path(QStringLiteral("insert.txt")), entries);
-        QFAIL("a line without a bar was accepted");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::SubscriptOutOfRange);
-    }
+    QCOMPARE(errorNumberOf(
+                 [&] { UserMenuFile::read(folder.path(QStringLiteral("insert.txt")), entries); }),
+             ErrorNumber::SubscriptOutOfRange);
     QCOMPARE(describe(entries), (QStringList{"Sig => \\n-- \\nMe", "[separator]"}));
 }
 

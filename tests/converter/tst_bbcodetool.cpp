@@ -31,9 +31,12 @@ private slots:
     void unreadableInputExitsWithOne_data();
     void unreadableInputExitsWithOne();
     void showsHelpAndVersion();
+    void speaksTheUsersLanguage();
 
 private:
-    Run run(const QStringList &arguments, const QByteArray &input = {});
+    // Runs the tool in the language `lang` (LANG), with no other language variable set.
+    Run run(const QStringList &arguments, const QByteArray &input = {},
+            const QString &lang = QStringLiteral("C"));
     QString writeFile(const QString &name, const QByteArray &bytes);
 
     QString m_program;
@@ -49,9 +52,14 @@ void TestBBCodeTool::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-Run TestBBCodeTool::run(const QStringList &arguments, const QByteArray &input)
+Run TestBBCodeTool::run(const QStringList &arguments, const QByteArray &input, const QString &lang)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    process.setProcessEnvironment(environment);
     process.start(m_program, arguments);
     if (!process.waitForStarted(10000))
         return {};
@@ -170,6 +178,23 @@ void TestBBCodeTool::showsHelpAndVersion()
     const Run help = run({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY2(help.out.contains("--page <file>") && help.out.contains("post-file"), help.out);
+}
+
+// The messages follow the user's language; the "error N:" form scripts read stays.
+void TestBBCodeTool::speaksTheUsersLanguage()
+{
+    const Run german = run({}, "[size=big]x[/size]", QStringLiteral("de_DE.UTF-8"));
+    QCOMPARE(german.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(german.err),
+             QStringLiteral("wuxo-bbcode: error 13: Typen unverträglich: der [size]-Wert „big“ ist "
+                            "keine Zahl\n"));
+    const Run twoPosts
+        = run({QStringLiteral("a"), QStringLiteral("b")}, {}, QStringLiteral("de_DE.UTF-8"));
+    QCOMPARE(twoPosts.exitCode, 1);
+    QCOMPARE(twoPosts.err, QByteArray("wuxo-bbcode: nur ein Beitrag auf einmal; siehe --help\n"));
+    // Qt's own texts of the help in German too.
+    const Run help = run({QStringLiteral("--help")}, {}, QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(help.out.contains("Optionen"), help.out);
 }
 
 QTEST_GUILESS_MAIN(TestBBCodeTool)

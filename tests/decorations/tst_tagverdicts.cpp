@@ -4,6 +4,7 @@
 #include "randomposts.h"
 
 #include "foundation/wuxoerror.h"
+#include "thrownerror.h"
 
 #include <QTest>
 
@@ -158,12 +159,7 @@ private slots:
             };
             const TagVerdicts verdicts = TagVerdicts::analyse(post);
             QString html;
-            int error = 0;
-            try {
-                html = ConvertPostToHtml(post);
-            } catch (const WuxoError &e) {
-                error = e.number();
-            }
+            const int error = errorNumberOf([&] { html = ConvertPostToHtml(post); });
             CHECK(verdicts.errorNumber() == error,
                   QStringLiteral("error %1, shown %2").arg(error).arg(verdicts.errorNumber()));
             if (error) {

@@ -46,6 +46,9 @@ mkdir -p "$HOME"
 export WUXO_BINARY="$binary"
 export PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}"
 unset QT_ACCESSIBILITY_BRIDGE WAYLAND_DISPLAY
+# The scenarios read the program's English texts; one that wants another language says so.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 
 timeout -k 10 "${WUXO_E2E_TIMEOUT:-220}" \
     dbus-run-session -- /usr/bin/python3 "$here/$scenario" "$data_source" "$work"

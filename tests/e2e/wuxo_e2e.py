@@ -214,17 +214,18 @@ def _end_started():
                 pass
 
 
-def open_main_window(program_path, cwd, title):
-    """Starts the program and waits for its main window (found by `title`) and its
-    post editor; a scenario that cannot reach them ends here. Returns
+def open_main_window(program_path, cwd, title, env=None, editor_name="Post Editor"):
+    """Starts the program (in the environment env, when given) and waits for its main
+    window (found by `title`) and its post editor (by `editor_name`, as the user's language
+    says it); a scenario that cannot reach them ends here. Returns
     (process, accessible application, X window id, editor)."""
-    process = start([program_path], cwd=cwd)
+    process = start([program_path], cwd=cwd, env=env)
     app = wait_for(lambda: application(process.pid), timeout=40)
     check(app is not None, "the program shows up on the accessibility bus")
     if app is None:
         finish()
     window_id = wait_for(lambda: xdotool("search", "--sync", "--limit", "1", "--name", title))
-    editor = wait_for(lambda: find(app, name="Post Editor"))
+    editor = wait_for(lambda: find(app, name=editor_name))
     check(editor is not None and bool(window_id), "the main window and its post editor are there")
     if editor is None:
         finish()

@@ -1,5 +1,6 @@
 #include "foundation/conversions.h"
 #include "foundation/wuxoerror.h"
+#include "thrownerror.h"
 
 #include <QTest>
 
@@ -34,13 +35,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, error);
         QFETCH(qint32, value);
-        try {
-            const qint32 result = Conversions::toLong(text);
-            QCOMPARE(error, 0);
+        qint32 result = 0;
+        QCOMPARE(errorNumberOf([&] { result = Conversions::toLong(text); }), error);
+        if (error == 0)
             QCOMPARE(result, value);
-        } catch (const WuxoError &e) {
-            QCOMPARE(e.number(), error);
-        }
     }
 
     void toInteger()
@@ -72,12 +70,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(int, expected);
-        try {
-            QCOMPARE(int(Conversions::toBoolean(text)), expected);
-        } catch (const WuxoError &e) {
-            QCOMPARE(expected, -1);
-            QCOMPARE(e.number(), int(ErrorNumber::TypeMismatch));
-        }
+        int result = -1;
+        const int error = errorNumberOf([&] { result = int(Conversions::toBoolean(text)); });
+        QCOMPARE(result, expected);
+        QCOMPARE(error, expected == -1 ? ErrorNumber::TypeMismatch : ErrorNumber::None);
     }
 };
 

@@ -1,6 +1,8 @@
 #include "foundation/clsinifile.h"
 #include "foundation/preferences.h"
 #include "foundation/wuxoerror.h"
+#include "prefsfiles.h"
+#include "thrownerror.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,12 +69,9 @@ private Q_SLOTS:
         size = PrefsFile::readVisual(fileWith("[Visual]\r\nMainWidth=6000\r\nMainHeight=4500\r\n"));
         QCOMPARE(size.width, 6000.0f);
         QCOMPARE(size.height, 4500.0f);
-        try {
-            PrefsFile::readVisual(fileWith("[Visual]\r\nMainWidth=abc\r\n"));
-            QFAIL("letters converted");
-        } catch (const WuxoError &e) {
-            QCOMPARE(e.number(), int(ErrorNumber::TypeMismatch));
-        }
+        QCOMPARE(errorNumberOf(
+                     [&] { PrefsFile::readVisual(fileWith("[Visual]\r\nMainWidth=abc\r\n")); }),
+                 ErrorNumber::TypeMismatch);
     }
 
     void preferencesReadWithDefaults()
@@ -92,15 +91,13 @@ private Q_SLOTS:
     void failedConversionKeepsEarlierKeys()
     {
         Preferences values;
-        try {
-            PrefsFile::readPreferences(
-                fileWith("[Preferences]\r\nCopyMinimize=0\r\nSkinHeaderB=99999999999\r\n"
-                         "SkinTextAreaB=1\r\n"),
-                values);
-            QFAIL("overflow not raised");
-        } catch (const WuxoError &e) {
-            QCOMPARE(e.number(), int(ErrorNumber::Overflow));
-        }
+        QCOMPARE(errorNumberOf([&] {
+                     PrefsFile::readPreferences(
+                         fileWith("[Preferences]\r\nCopyMinimize=0\r\nSkinHeaderB=99999999999\r\n"
+                                  "SkinTextAreaB=1\r\n"),
+                         values);
+                 }),
+                 ErrorNumber::Overflow);
         QCOMPARE(values.CopyMinimize, 0);
         QCOMPARE(values.colors.SkinTextAreaB, qint32(0x80000005u));
     }
@@ -116,22 +113,10 @@ private Q_SLOTS:
         QFile file(ini.File());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(),
-                 QByteArray("[Preferences]\r\n"
-                            "CopyMinimize=1\r\n"
-                            "CopyGotoURL=0\r\n"
-                            "CopyRemoveBreaks=1\r\n"
-                            "PreviewIntegrated=1\r\n"
-                            "SkinBackgroundB=16249582\r\n"
-                            "SkinBackgroundF=-2147483630\r\n"
-                            "SkinHeaderB=15457489\r\n"
-                            "SkinHeaderF=7098170\r\n"
-                            "SkinOutlineF=16777215\r\n"
-                            "SkinButtonB=15585468\r\n"
-                            "SkinTextAreaB=-2147483643\r\n"
-                            "SkinTextAreaF=-2147483640\r\n"
-                            "[Visual]\r\n"
-                            "MainWidth=9150\r\n"
-                            "MainHeight=5500\r\n"));
+                 builtInPreferencesFile
+                     + QByteArray("[Visual]\r\n"
+                                  "MainWidth=9150\r\n"
+                                  "MainHeight=5500\r\n"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
 #include "readonlypath.h"
+#include "thrownerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,15 +104,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QDir(dir.path()).mkdir(QStringLiteral("folder"));
         const QString path = dir.filePath(relative);
-        try {
-            if (writing)
-                TextFile::writeAll(path, QStringLiteral("x"));
-            else
-                TextFile::readAll(path);
-            QFAIL("no error");
-        } catch (const WuxoError &error) {
-            QCOMPARE(error.number(), number);
-        }
+        QCOMPARE(errorNumberOf([&] {
+                     if (writing)
+                         TextFile::writeAll(path, QStringLiteral("x"));
+                     else
+                         TextFile::readAll(path);
+                 }),
+                 number);
     }
 
     void failedWriteKeepsTheOldFile()

@@ -1,5 +1,7 @@
 #include "markup/copypost.h"
 
+#include "fakes.h"
+
 #include <QTest>
 
 namespace {
@@ -8,6 +10,39 @@ QString breaks(int count)
 {
     return QStringLiteral("\r\n").repeated(count);
 }
+
+// The post of a copy in progress; a key "typed" while the events run is added to it.
+class FakeEditor : public CopyPost::Editor
+{
+public:
+    FakeEditor(const QString &post, const FakeClipboard &clipboard)
+        : post(post), m_clipboard(clipboard)
+    {
+    }
+
+    QString text() const override { return post; }
+    void write(const QString &text) override
+    {
+        writes.append(text);
+        post = text;
+    }
+    bool runEvents() override
+    {
+        ++eventRuns;
+        clipboardEmptyMeanwhile = !m_clipboard.hasText();
+        post += typedMeanwhile;
+        return !typedMeanwhile.isEmpty();
+    }
+
+    QString post;
+    QString typedMeanwhile;
+    QStringList writes;
+    int eventRuns = 0;
+    bool clipboardEmptyMeanwhile = false;
+
+private:
+    const FakeClipboard &m_clipboard;
+};
 
 } // namespace
 
@@ -23,6 +58,9 @@ private slots:
     void tidyingKeepsEverythingElse();
     void longEnough_data();
     void longEnough();
+    void copy_data();
+    void copy();
+    void tooShortIsNotCopied();
 };
 
 void TestCopyPost::removeBreakRuns_data()
@@ -104,6 +142,65 @@ void TestCopyPost::longEnough()
 {
     QFETCH(QString, text);
     QTEST(CopyPost::longEnough(text), "expected");
+}
+
+void TestCopyPost::copy_data()
+{
+    QTest::addColumn<QString>("post");
+    QTest::addColumn<bool>("tidy");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QString>("copied");
+
+    QTest::newRow("untidied: the post as it is")
+        << breaks(17) << false << "" << QStringList() << breaks(17);
+    QTest::newRow("tidied: each pass is an edit, the last is copied")
+        << breaks(17) << true << "" << QStringList{breaks(9), breaks(6), breaks(4), breaks(3)}
+        << breaks(3);
+    QTest::newRow("a key typed meanwhile goes with the copy")
+        << "ab" << false << "c" << QStringList() << "abc";
+    QTest::newRow("typed after tidying: the tidied post and the key")
+        << "a" + breaks(4) + "b" << true << "!"
+        << QStringList{"a" + breaks(4) + "b", "a" + breaks(4) + "b", "a" + breaks(2) + "b",
+                       "a" + breaks(2) + "b"}
+        << "a" + breaks(2) + "b!";
+}
+
+void TestCopyPost::copy()
+{
+    QFETCH(QString, post);
+    QFETCH(bool, tidy);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, writes);
+    QFETCH(QString, copied);
+
+    FakeClipboard clipboard;
+    clipboard.copy(QStringLiteral("older copy"));
+    FakeEditor editor(post, clipboard);
+    editor.typedMeanwhile = typed;
+
+    QVERIFY(CopyPost::copy(editor, tidy, clipboard));
+
+    QCOMPARE(editor.writes, writes);
+    QCOMPARE(editor.eventRuns, 1);
+    // The clipboard is empty while the events run, so a clipboard manager that
+    // puts the older copy back is seen.
+    QVERIFY(editor.clipboardEmptyMeanwhile);
+    QCOMPARE(clipboard.written, QStringList{Clipboard::withPlatformLineEnds(copied)});
+}
+
+void TestCopyPost::tooShortIsNotCopied()
+{
+    FakeClipboard clipboard;
+    clipboard.copy(QStringLiteral("older copy"));
+    FakeEditor editor(QStringLiteral("a"), clipboard);
+
+    QVERIFY(!CopyPost::copy(editor, true, clipboard));
+
+    QVERIFY(editor.writes.isEmpty());
+    QCOMPARE(editor.eventRuns, 0);
+    QCOMPARE(clipboard.clears, 0);
+    QCOMPARE(clipboard.text(), QStringLiteral("older copy"));
 }
 
 QTEST_GUILESS_MAIN(TestCopyPost)

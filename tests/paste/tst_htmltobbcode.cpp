@@ -2,6 +2,7 @@
 #include "fakes.h"
 #include "foundation/wuxoerror.h"
 #include "paste/htmltobbcode.h"
+#include "thrownerror.h"
 
 #include <QTest>
 
@@ -176,11 +177,7 @@ void TestHtmlToBBCode::pages()
     QFETCH(QString, expected);
     const QString post = HtmlToBBCode(QUrl(page)).convert(html);
     QCOMPARE(post, expected);
-    try {
-        ConvertPostToHtml(post);
-    } catch (const WuxoError &error) {
-        QFAIL(qPrintable(QStringLiteral("the preview fails: %1").arg(error.number())));
-    }
+    QCOMPARE(errorNumberOf([&] { ConvertPostToHtml(post); }), ErrorNumber::None);
 }
 
 void TestHtmlToBBCode::everyResultConverts_data()
@@ -216,11 +213,9 @@ void TestHtmlToBBCode::everyResultConverts()
     QFETCH(QString, html);
     QFETCH(QString, page);
     const QString post = HtmlToBBCode(QUrl(page)).convert(html);
-    try {
-        ConvertPostToHtml(post);
-    } catch (const WuxoError &error) {
-        QFAIL(qPrintable(QStringLiteral("error %1 for %2").arg(error.number()).arg(post)));
-    }
+    const int error = errorNumberOf([&] { ConvertPostToHtml(post); });
+    QVERIFY2(error == ErrorNumber::None,
+             qPrintable(QStringLiteral("error %1 for %2").arg(error).arg(post)));
 }
 
 void TestHtmlToBBCode::tagAddress_data()

@@ -1,5 +1,6 @@
 #include "foundation/wuxoerror.h"
 #include "postgen/newstemplate.h"
+#include "thrownerror.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -71,12 +72,7 @@ void tst_NewsTemplate::noTemplateLinesIsInvalidArgument_data()
 void tst_NewsTemplate::noTemplateLinesIsInvalidArgument()
 {
     QFETCH(QStringList, lines);
-    try {
-        NewsTemplate::fromLines(lines);
-        QFAIL("a template without lines was accepted");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::InvalidArgument);
-    }
+    QCOMPARE(errorNumberOf([&] { NewsTemplate::fromLines(lines); }), ErrorNumber::InvalidArgument);
 }
 
 void tst_NewsTemplate::readsTheFile()
@@ -93,12 +89,9 @@ void tst_NewsTemplate::readsTheFile()
 void tst_NewsTemplate::missingFileIsFileNotFound()
 {
     QTemporaryDir dir;
-    try {
-        NewsTemplate::read(dir.filePath(QStringLiteral("template.txt")));
-        QFAIL("a missing file was read");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::FileNotFound);
-    }
+    QCOMPARE(
+        errorNumberOf([&] { NewsTemplate::read(dir.filePath(QStringLiteral("template.txt"))); }),
+        ErrorNumber::FileNotFound);
 }
 
 void tst_NewsTemplate::fill_data()
@@ -160,12 +153,11 @@ void tst_NewsTemplate::refusesAPostTooLargeToHold()
         placeholders.append(QStringLiteral("%%1%").arg(i));
         texts.append(QStringLiteral("%%1%%%1%").arg(i + 1));
     }
-    try {
-        NewsTemplate::fill(QStringLiteral("%0%"), withPlaceholders(placeholders), texts, 1 << 20);
-        QFAIL("the post grew past its limit");
-    } catch (const WuxoError &error) {
-        QCOMPARE(error.number(), ErrorNumber::OutOfMemory);
-    }
+    QCOMPARE(errorNumberOf([&] {
+                 NewsTemplate::fill(QStringLiteral("%0%"), withPlaceholders(placeholders), texts,
+                                    1 << 20);
+             }),
+             ErrorNumber::OutOfMemory);
 }
 
 QTEST_GUILESS_MAIN(tst_NewsTemplate)

@@ -1,6 +1,7 @@
 #include "foundation/wuxoerror.h"
 #include "preview/previewcommand.h"
 #include "testdatafolder.h"
+#include "thrownerror.h"
 
 #include <QDir>
 #include <QTest>
@@ -8,14 +9,9 @@
 namespace {
 
 // The number of the error writePage throws, 0 when it succeeds.
-int errorOf(const QString &post)
+int writeError(const QString &post)
 {
-    try {
-        PreviewCommand::writePage(post);
-    } catch (const WuxoError &error) {
-        return error.number();
-    }
-    return 0;
+    return errorNumberOf([&] { PreviewCommand::writePage(post); });
 }
 
 } // namespace
@@ -108,7 +104,7 @@ void TestPreviewCommand::failures()
     data.write(QStringLiteral("preview.txt"), templateBytes);
     data.write(QStringLiteral("preview.html"), "earlier page\r\n");
 
-    QTEST(errorOf(post), "error");
+    QTEST(writeError(post), "error");
 
     QCOMPARE(data.read(QStringLiteral("preview.html")), QByteArray("earlier page\r\n"));
     QCOMPARE(QDir(data.dataFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
@@ -120,7 +116,7 @@ void TestPreviewCommand::missingTemplate()
     data.remove(QStringLiteral("preview.txt"));
     data.write(QStringLiteral("preview.html"), "earlier page\r\n");
 
-    QCOMPARE(errorOf(QStringLiteral("[b]Hi[/b]")), 53);
+    QCOMPARE(writeError(QStringLiteral("[b]Hi[/b]")), 53);
 
     QCOMPARE(data.read(QStringLiteral("preview.html")), QByteArray("earlier page\r\n"));
     QVERIFY(!data.exists(QStringLiteral("preview.txt")));
@@ -132,7 +128,7 @@ void TestPreviewCommand::pageThatCannotBeWritten()
     data.write(QStringLiteral("preview.txt"), "[post]");
     QVERIFY(QDir(data.dataFolder()).mkdir(QStringLiteral("preview.html")));
 
-    const int error = errorOf(QStringLiteral("[b]Hi[/b]"));
+    const int error = writeError(QStringLiteral("[b]Hi[/b]"));
 
     QVERIFY2(error == 70 || error == 75, qPrintable(QString::number(error)));
     QVERIFY(QFileInfo(data.path(QStringLiteral("preview.html"))).isDir());

@@ -3,27 +3,12 @@
 
 #include "foundation/wuxoerror.h"
 #include "testfiles.h"
+#include "thrownerror.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <functional>
-
-namespace {
-
-int errorNumberOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const WuxoError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 class TestPreviewPage : public QObject
 {
@@ -37,6 +22,8 @@ private slots:
     void fillsEveryPlaceholder();
     void writesPageWithFinalCrLf();
     void writeToMissingFolderFails();
+    void pageLengthLimit_data();
+    void pageLengthLimit();
 
 private:
     QTemporaryDir m_dir;
@@ -125,6 +112,33 @@ void TestPreviewPage::writeToMissingFolderFails()
 {
     const QString path = m_dir.filePath("no such folder/preview.html");
     QCOMPARE(errorNumberOf([&] { PreviewPage::write(path, "x"); }), int(ErrorNumber::PathNotFound));
+}
+
+void TestPreviewPage::pageLengthLimit_data()
+{
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<qsizetype>("htmlLength");
+    QTest::addColumn<int>("error");
+
+    // 1024 placeholders of 6 characters: each post character beyond 6 adds 1024.
+    const QString placeholders = QStringLiteral("[post]").repeated(1024);
+    QTest::newRow("exactly the limit") << placeholders << qsizetype(65536) << 0;
+    QTest::newRow("past the limit") << placeholders << qsizetype(65537) << 7;
+    QTest::newRow("no placeholder holds any post") << "<p></p>" << 2 * PreviewPage::maxLength << 0;
+}
+
+void TestPreviewPage::pageLengthLimit()
+{
+    QFETCH(QString, templateText);
+    QFETCH(qsizetype, htmlLength);
+    QFETCH(int, error);
+    const std::optional<WuxoError> thrown
+        = errorOf([&] { PreviewPage::checkLength(templateText, htmlLength); });
+    QCOMPARE(thrown ? thrown->number() : 0, error);
+    if (thrown)
+        QCOMPARE(
+            thrown->description(),
+            QStringLiteral("Out of memory: the page would be longer than 67108864 characters"));
 }
 
 QTEST_GUILESS_MAIN(TestPreviewPage)

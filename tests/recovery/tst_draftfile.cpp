@@ -2,6 +2,7 @@
 #include "readonlypath.h"
 #include "recovery/draftfile.h"
 #include "testfiles.h"
+#include "thrownerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,12 +42,11 @@ private slots:
     void saveIntoAMissingFolderFails()
     {
         QTemporaryDir dir;
-        try {
-            DraftFile::save(dir.filePath(QStringLiteral("gone/draft.txt")), QStringLiteral("x"));
-            QFAIL("the save claimed success");
-        } catch (const WuxoError &error) {
-            QVERIFY(error.number() != 0);
-        }
+        QVERIFY2(errorNumberOf([&] {
+                     DraftFile::save(dir.filePath(QStringLiteral("gone/draft.txt")),
+                                     QStringLiteral("x"));
+                 }) != 0,
+                 "the save claimed success");
     }
 
     void restore_data()
@@ -109,12 +109,8 @@ private slots:
     void readingAMissingDraftFails()
     {
         QTemporaryDir dir;
-        try {
-            DraftFile::read(dir.filePath(QStringLiteral("draft.txt")));
-            QFAIL("a missing draft was read");
-        } catch (const WuxoError &error) {
-            QCOMPARE(error.number(), 53);
-        }
+        QCOMPARE(errorNumberOf([&] { DraftFile::read(dir.filePath(QStringLiteral("draft.txt"))); }),
+                 53);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "foundation/olecolor.h"
 #include "foundation/skin.h"
 #include "foundation/wuxoerror.h"
+#include "thrownerror.h"
 #include "widgets/skinwidgets.h"
 
 #include <QApplication>
@@ -192,12 +193,7 @@ private Q_SLOTS:
         SkinnedWindow::tag(after, "SkinBackgroundF");
         SkinColors colors;
         colors.SkinBackgroundF = 99;
-        try {
-            ApplySkin(&window, colors);
-            QFAIL("no error for a control without ForeColor");
-        } catch (const WuxoError &e) {
-            QCOMPARE(e.number(), int(ErrorNumber::NoSuchProperty));
-        }
+        QCOMPARE(errorNumberOf([&] { ApplySkin(&window, colors); }), ErrorNumber::NoSuchProperty);
         QCOMPARE(window.label->foreColor(), 99); // before it: coloured
         QCOMPARE(after->foreColor(), 0);         // after it: as it was
     }

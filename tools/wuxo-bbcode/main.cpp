@@ -5,10 +5,12 @@
 #include "foundation/textfile.h"
 #include "foundation/wuxoerror.h"
 #include "preview/previewpage.h"
+#include "translation/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QStringEncoder>
 
 #include <cstdio>
@@ -17,9 +19,6 @@ namespace {
 
 constexpr int exitUnreadable = 1;
 constexpr int exitConversionFailed = 2;
-
-// A page larger than this (in characters) is refused, as the preview refuses it.
-constexpr qsizetype maxPageLength = qsizetype(64) * 1024 * 1024;
 
 void printError(const QString &message)
 {
@@ -112,9 +111,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wuxo-bbcode"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::versionText));
+    Translations::install(QLocale::system().uiLanguages());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "BBCodeTool",
         "Converts a post written in BBCode to HTML, as the preview of Wuxo does, and writes the\n"
         "HTML fragment followed by a line break to standard output. The post is read as UTF-8;\n"
         "CR LF, LF and a lone CR all end a line.\n"
@@ -125,20 +126,23 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     const QCommandLineOption pageOption(
         QStringLiteral("page"),
-        QStringLiteral("Write a whole page instead: the page template <file> with every \"[post]\" "
-                       "replaced by the HTML, lines joined by CR LF and a CR LF at the end, as the "
-                       "preview writes it."),
+        QCoreApplication::translate(
+            "BBCodeTool",
+            "Write a whole page instead: the page template <file> with every \"[post]\" "
+            "replaced by the HTML, lines joined by CR LF and a CR LF at the end, as the "
+            "preview writes it."),
         QStringLiteral("file"));
     parser.addOption(pageOption);
     parser.addPositionalArgument(
         QStringLiteral("post-file"),
-        QStringLiteral("The post to convert; standard input when left out or \"-\"."),
+        QCoreApplication::translate("BBCodeTool",
+                                    "The post to convert; standard input when left out or \"-\"."),
         QStringLiteral("[post-file]"));
     parser.process(app);
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() > 1) {
-        printError(QStringLiteral("one post at a time; see --help"));
+        printError(QCoreApplication::translate("BBCodeTool", "one post at a time; see --help"));
         return exitUnreadable;
     }
     const QString postPath = arguments.isEmpty() ? QStringLiteral("-") : arguments.first();
@@ -148,8 +152,10 @@ int main(int argc, char *argv[])
         post = TextFile::decode(postPath == u"-" ? readStandardInput()
                                                  : TextFile::readBytes(postPath));
     } catch (const WuxoError &error) {
-        printError(QStringLiteral("cannot read %1: %2")
-                       .arg(postPath == u"-" ? QStringLiteral("standard input") : postPath,
+        printError(QCoreApplication::translate("BBCodeTool", "cannot read %1: %2")
+                       .arg(postPath == u"-"
+                                ? QCoreApplication::translate("BBCodeTool", "standard input")
+                                : postPath,
                             error.description()));
         return exitUnreadable;
     }
@@ -159,8 +165,9 @@ int main(int argc, char *argv[])
         try {
             templateText = PreviewPage::readTemplate(templatePath);
         } catch (const WuxoError &error) {
-            printError(QStringLiteral("cannot read the page template %1: %2")
-                           .arg(templatePath, error.description()));
+            printError(
+                QCoreApplication::translate("BBCodeTool", "cannot read the page template %1: %2")
+                    .arg(templatePath, error.description()));
             return exitUnreadable;
         }
     }
@@ -171,12 +178,7 @@ int main(int argc, char *argv[])
         output = ConvertPostToHtml(withCrLfLineBreaks(post));
         post = QString(); // its memory goes to the page
         if (parser.isSet(pageOption)) {
-            const qsizetype placeholders = templateText.count(QStringLiteral("[post]"));
-            if (templateText.size() + placeholders * (output.size() - 6) > maxPageLength)
-                throw WuxoError(ErrorNumber::OutOfMemory,
-                                QStringLiteral("%1: the page would be longer than %2 characters")
-                                    .arg(WuxoError::standardDescription(ErrorNumber::OutOfMemory))
-                                    .arg(maxPageLength));
+            PreviewPage::checkLength(templateText, output.size());
             output = PreviewPage::fill(templateText, output);
             lineEnd = u"\r\n";
         } else {
@@ -187,7 +189,7 @@ int main(int argc, char *argv[])
         return exitConversionFailed;
     }
     if (!writeStandardOutput(output) || !writeStandardOutput(lineEnd)) {
-        printError(QStringLiteral("cannot write to standard output"));
+        printError(QCoreApplication::translate("BBCodeTool", "cannot write to standard output"));
         return exitUnreadable;
     }
     return 0;

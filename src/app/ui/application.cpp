@@ -2,10 +2,12 @@
 
 #include "foundation/displayplatform.h"
 #include "foundation/platform.h"
+#include "translation/translations.h"
 #include "widgets/appicon.h"
 #include "widgets/widgetprompts.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace Application {
 
@@ -33,6 +35,7 @@ void setUpApplication()
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationName(QStringLiteral("Wuxo"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    Translations::install(QLocale::system().uiLanguages());
     QApplication::setWindowIcon(AppIcon::icon());
     static WidgetPrompts prompts;
     Platform::setDefaultPrompts(&prompts);

@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "app/closequestion.h"
 #include "app/ui/datafilecommands.h"
 #include "dialogs/ui/helpcommands.h"
 #include "foundation/clsinifile.h"
@@ -83,12 +84,10 @@ void frmMain::Form_Load()
     runTrapped(QStringLiteral("Main.Load"), [this] {
         if (!Platform::instanceLock().tryAcquire()) {
             Platform::prompts().messageBox(
-                applicationTitle
-                    + QStringLiteral(" is already running. Please close the other "
-                                     "instance before starting ")
-                    + applicationTitle + QStringLiteral(" again."),
-                applicationTitle + QStringLiteral(" Error"), MessageIcon::Exclamation,
-                MessageButtons::Ok);
+                tr("%1 is already running. Please close the other instance before starting %1 "
+                   "again.")
+                    .arg(applicationTitle),
+                tr("%1 Error").arg(applicationTitle), MessageIcon::Exclamation, MessageButtons::Ok);
             m_refused = true;
             return;
         }
@@ -107,9 +106,9 @@ void frmMain::Form_Load()
         ApplySkin(this);
         m_spelling->start();
 
-        buildUserMenu(QStringLiteral("insert.txt"), mnuInsert, mnuInsertUser,
+        buildUserMenu(UserMenuFile::Menu::Insert, mnuInsert, mnuInsertUser,
                       &frmMain::mnuInsertUser_Click);
-        buildUserMenu(QStringLiteral("web.txt"), mnuWeb, mnuWebURL, &frmMain::mnuWebURL_Click);
+        buildUserMenu(UserMenuFile::Menu::Web, mnuWeb, mnuWebURL, &frmMain::mnuWebURL_Click);
 
         m_postChanged = false;
         if (FileExists(DraftFile::path()))
@@ -143,18 +142,9 @@ void frmMain::applyBranding()
 
 void frmMain::readPreferences()
 {
-    // A colour missing from the file keeps the colour the control was designed with.
-    Preferences defaults;
-    SkinColors &colors = defaults.colors;
-    colors.SkinBackgroundB = picContainer->backColor();
-    colors.SkinBackgroundF = picContainer->foreColor();
-    colors.SkinHeaderB = shpHeaders[0]->backColor();
-    colors.SkinHeaderF = lblHeaders[0]->foreColor();
-    colors.SkinOutlineF = shpHeaders[0]->borderColor();
-    colors.SkinButtonB = shpButtons->backColor();
-    colors.SkinTextAreaB = txtPost->backColor();
-    colors.SkinTextAreaF = txtPost->foreColor();
-    prefs() = defaults;
+    // A colour missing from the file keeps the design's colour, which the controls
+    // were built with.
+    prefs() = Preferences();
     PrefsFile::readPreferences(objPrefs(), prefs());
 }
 
@@ -200,18 +190,17 @@ void frmMain::mnuFileExit_Click()
 
 bool frmMain::Form_QueryUnload()
 {
-    if (post().isEmpty() || !m_postChanged)
-        return true;
-    const MessageAnswer answer = Platform::prompts().messageBox(
-        QStringLiteral("Current post hasn't been copied or saved. Save before exiting?"),
-        QStringLiteral("Save Draft?"), MessageIcon::None, MessageButtons::YesNoCancel);
-    if (answer == MessageAnswer::Cancel)
+    switch (CloseQuestion::ask(post().isEmpty(), m_postChanged)) {
+    case CloseQuestion::Step::Stay:
         return false;
-    if (answer == MessageAnswer::Yes) {
+    case CloseQuestion::Step::SaveThenClose:
         // A draft that could not be saved keeps the window open: the post is not lost.
         if (!mnuFileSaveDraft_Click())
             return false;
         QCoreApplication::processEvents();
+        return true;
+    case CloseQuestion::Step::Close:
+        break;
     }
     return true;
 }
@@ -222,8 +211,7 @@ void frmMain::Form_Unload()
         const QSizeF outer = outerSizeTwips();
         PrefsFile::writeVisual(objPrefs(), WindowSize{float(outer.width()), float(outer.height())});
     }
-    if (mnuFileNewsAuto->text() == QLatin1String("Cancel Auto Mode"))
-        m_postGenerator->closeAutoRun();
+    m_postGenerator->closeAutoRun();
     qApp->removeEventFilter(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/edithistory.h"
 #include "app/mainlayout.h"
+#include "app/usermenufile.h"
 #include "postgen/ui/postgeneratorhost.h"
 #include "widgets/editortext.h"
 
@@ -30,7 +31,6 @@ class SkinLabel;
 class SkinLine;
 class SkinPanel;
 class SkinShape;
-struct UserMenuEntry;
 
 // The main window: the post editor with its formatting commands, the Edit menu
 // and history, drafts, the user's Insert and Web menus and the doors to the
@@ -52,7 +52,8 @@ public:
     EditorText post() const;
     bool blnPostChanged() const { return m_postChanged; }
     void setBlnPostChanged(bool changed);
-    QString strAppCaption() const { return m_appCaption; }
+    // The caption the window shows when no automatic run is active.
+    QString appCaption() const override { return m_appCaption; }
     const EditHistory &history() const { return m_history; }
 
     // The value behind Web entry `index` (mnuWebURL(index)); WuxoError 9 when
@@ -118,6 +119,8 @@ private:
     void cmdPreview_Click();
     void mnuFilePrefs_Click();
     void warnPostTooShort();
+    // The page shows in the window's browser in place of the editor, or the
+    // editor is back; the preview button's caption says which comes next.
     void showPreviewState(bool previewing);
 
     // frmmain_build.cpp and frmmain_menus.cpp
@@ -137,10 +140,10 @@ private:
     void centreOnScreen();
 
     // frmmain_usermenus.cpp
-    void buildUserMenu(const QString &fileName, QMenu *menu, QList<QAction *> &items,
+    void buildUserMenu(UserMenuFile::Menu which, QMenu *menu, QList<QAction *> &items,
                        void (frmMain::*clicked)(int));
-    void addUserEntry(QMenu *menu, QList<QAction *> &items, const UserMenuEntry &entry,
-                      void (frmMain::*clicked)(int));
+    void addUserEntry(UserMenuFile::Menu which, QMenu *menu, QList<QAction *> &items, int number,
+                      const UserMenuEntry &entry, void (frmMain::*clicked)(int));
 
     // frmmain_generatorhost.cpp: what the post generator asks of the window
     QString postText() const override;
@@ -148,7 +151,6 @@ private:
     void moveCaretToEnd() override;
     void replaceSelection(const QString &text) override;
     void setCaption(const QString &text) override;
-    QString appCaption() const override;
     void setAutoCaptions(bool running) override;
     void restoreWindowState() override;
     QWidget *hostWindow() const override;
@@ -223,6 +225,7 @@ private:
     QString m_appCaption;
     bool m_postChanged = false;
     bool m_restoring = false; // blnRestoring
+    bool m_previewing = false;
     bool m_refused = false;
     bool m_centred = false;
     bool m_closing = false;

@@ -23,48 +23,57 @@ void frmMain::mnuHelpAbout_Click()
 
 void frmMain::warnPostTooShort()
 {
-    Platform::prompts().messageBox(CopyPost::tooShortMessage.toString(),
-                                   CopyPost::tooShortTitle.toString(), MessageIcon::Exclamation,
-                                   MessageButtons::Ok);
+    Platform::prompts().messageBox(
+        QCoreApplication::translate("CopyPost", CopyPost::tooShortMessage),
+        QCoreApplication::translate("CopyPost", CopyPost::tooShortTitle), MessageIcon::Exclamation,
+        MessageButtons::Ok);
 }
 
-// The caption of cmdPreview is the preview state: "Edit Post" while the page shows.
 void frmMain::showPreviewState(bool previewing)
 {
-    cmdPreview->setText(previewing ? QStringLiteral("Edit Post") : QStringLiteral("Preview Post"));
-    lblHeaders[1]->setText(previewing ? QStringLiteral("Post Preview")
-                                      : QStringLiteral("Post Editor"));
+    m_previewing = previewing;
+    cmdPreview->setText(previewing ? tr("Edit Post") : tr("Preview Post"));
+    lblHeaders[1]->setText(previewing ? tr("Post Preview") : tr("Post Editor"));
     lblHeaders[1]->widenToCaption();
     WebBrowser->setVisible(previewing);
     txtPost->setVisible(!previewing);
 }
 
+namespace {
+
+// The post editor as Copy Post sees it.
+class CopyingEditor : public CopyPost::Editor
+{
+public:
+    explicit CopyingEditor(PostEdit *edit) : m_edit(edit) { }
+
+    QString text() const override { return EditorText(m_edit).text(); }
+    void write(const QString &text) override { EditorText(m_edit).setText(text); }
+    bool runEvents() override
+    {
+        bool typed = false;
+        const QMetaObject::Connection typing
+            = QObject::connect(m_edit->document(), &QTextDocument::contentsChanged, m_edit,
+                               [&typed] { typed = true; });
+        QCoreApplication::processEvents();
+        QObject::disconnect(typing);
+        return typed;
+    }
+
+private:
+    PostEdit *m_edit;
+};
+
+} // namespace
+
 void frmMain::cmdCopy_Click()
 {
     runTrapped(QStringLiteral("Main.cmdCopy"), [this] {
-        EditorText editor = post();
-        QString text = editor.text();
-        if (!CopyPost::longEnough(text)) {
+        CopyingEditor editor(txtPost);
+        if (!CopyPost::copy(editor, prefs().CopyRemoveBreaks == 1, Platform::clipboard())) {
             warnPostTooShort();
             return;
         }
-        if (prefs().CopyRemoveBreaks == 1) {
-            // Each pass that changes the post is an edit of its own, so Undo steps back through
-            // them.
-            for (const QString &pass : CopyPost::tidyPasses(text)) {
-                editor.setText(pass);
-                text = pass;
-            }
-        }
-        Clipboard &clipboard = Platform::clipboard();
-        clipboard.clear();
-        // A key typed while the events run is in the editor then: it goes with the copy.
-        bool typed = false;
-        const QMetaObject::Connection typing = connect(
-            txtPost->document(), &QTextDocument::contentsChanged, this, [&typed] { typed = true; });
-        QCoreApplication::processEvents();
-        disconnect(typing);
-        clipboard.setText(typed ? post().text() : text);
         setBlnPostChanged(false);
         if (prefs().CopyMinimize == 1)
             setWindowState(windowState() | Qt::WindowMinimized);
@@ -75,7 +84,7 @@ void frmMain::cmdCopy_Click()
 
 void frmMain::cmdPreview_Click()
 {
-    if (cmdPreview->text() == QLatin1String("Edit Post")) {
+    if (m_previewing) {
         showPreviewState(false);
         txtPost->setFocus(Qt::OtherFocusReason);
         return;

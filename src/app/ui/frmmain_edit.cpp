@@ -168,9 +168,8 @@ void frmMain::mnuFileLoadDraft_Click()
 {
     const QString path = DraftFile::path();
     if (!FileExists(path)) {
-        Platform::prompts().messageBox(QStringLiteral("No saved draft found."),
-                                       QStringLiteral("Load Error"), MessageIcon::Exclamation,
-                                       MessageButtons::Ok);
+        Platform::prompts().messageBox(tr("No saved draft found."), tr("Load Error"),
+                                       MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     // Read the whole draft before touching the post: an unreadable draft leaves it as it is.
@@ -181,9 +180,8 @@ void frmMain::mnuFileLoadDraft_Click()
     EditorText editor = post();
     editor.setText(QString());
     // Each line is one change of the post, so Undo takes the lines away one at a
-    // time. The snapshots share the draft's text, and the editor is written once.
-    for (const qsizetype length : std::as_const(draft.snapshots))
-        m_history.recordPrefix(draft.text, length);
+    // time; the editor is written once.
+    m_history.replay(draft.text, draft.snapshots);
     {
         const QScopedValueRollback<bool> recorded(m_restoring, true);
         editor.setText(draft.text);

@@ -32,16 +32,10 @@ void frmMain::setCaption(const QString &text)
     setWindowTitle(text);
 }
 
-QString frmMain::appCaption() const
-{
-    return m_appCaption;
-}
-
 void frmMain::setAutoCaptions(bool running)
 {
-    mnuFileNewsAuto->setText(running ? QStringLiteral("Cancel Auto Mode")
-                                     : QStringLiteral("Post Generator (Auto)"));
-    cmdNewsAuto->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Auto"));
+    mnuFileNewsAuto->setText(running ? tr("Cancel Auto Mode") : tr("Post Generator (Auto)"));
+    cmdNewsAuto->setText(running ? tr("Cancel") : tr("Auto"));
 }
 
 void frmMain::restoreWindowState()

@@ -19,7 +19,7 @@ struct frmMain::MenuCommand
 {
     enum Kind { Item, Separator, Menu, UserEntry };
     // The entry as designed; flags.
-    enum State { Shown = 0, Disabled = 1, Hidden = 2, Checkable = 4 };
+    enum State { Shown = 0, Disabled = 1, Hidden = 2 };
 
     Kind kind = Item;
     const char *parent = nullptr; // the menu's object name; none for the menu bar
@@ -332,7 +332,6 @@ void frmMain::buildMenus()
         entry->setObjectName(name);
         entry->setEnabled(!(row.state & MenuCommand::Disabled));
         entry->setVisible(!(row.state & MenuCommand::Hidden));
-        entry->setCheckable(row.state & MenuCommand::Checkable);
         if (row.item)
             this->*row.item = entry;
         if (row.entries)

@@ -1,28 +1,10 @@
 // The post's recovery file and the end of the desktop session.
 #include "frmmain.h"
 
+#include "recovery/desktopsessionend.h"
 #include "recovery/postrecovery.h"
-#include "recovery/sessionendrequest.h"
 
 #include <QGuiApplication>
-#include <QSessionManager>
-#include <QTimer>
-
-namespace {
-
-class DesktopSessionEnd : public SessionEndRequest
-{
-public:
-    explicit DesktopSessionEnd(QSessionManager &manager) : m_manager(manager) { }
-    bool allowsInteraction() override { return m_manager.allowsInteraction(); }
-    void cancel() override { m_manager.cancel(); }
-    void release() override { m_manager.release(); }
-
-private:
-    QSessionManager &m_manager;
-};
-
-} // namespace
 
 void frmMain::setUpRecovery()
 {

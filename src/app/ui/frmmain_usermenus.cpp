@@ -23,40 +23,39 @@ QString valueOf(const QList<QAction *> &items, int index)
 
 } // namespace
 
-void frmMain::buildUserMenu(const QString &fileName, QMenu *menu, QList<QAction *> &items,
+void frmMain::buildUserMenu(UserMenuFile::Menu which, QMenu *menu, QList<QAction *> &items,
                             void (frmMain::*clicked)(int))
 {
     QList<UserMenuEntry> entries;
+    const auto addEntries = [&] {
+        for (int number = 0; number < entries.size(); ++number)
+            addUserEntry(which, menu, items, number, entries.at(number), clicked);
+    };
     try {
-        UserMenuFile::read(DataFolder::filePath(fileName), entries);
+        UserMenuFile::read(DataFolder::filePath(UserMenuFile::fileName(which)), entries);
     } catch (const WuxoError &) {
         // The entries before the faulty line stay in the menu.
-        for (const UserMenuEntry &entry : std::as_const(entries))
-            addUserEntry(menu, items, entry, clicked);
+        addEntries();
         throw;
     }
-    for (const UserMenuEntry &entry : std::as_const(entries))
-        addUserEntry(menu, items, entry, clicked);
+    addEntries();
 }
 
-void frmMain::addUserEntry(QMenu *menu, QList<QAction *> &items, const UserMenuEntry &entry,
-                           void (frmMain::*clicked)(int))
+void frmMain::addUserEntry(UserMenuFile::Menu which, QMenu *menu, QList<QAction *> &items,
+                           int number, const UserMenuEntry &entry, void (frmMain::*clicked)(int))
 {
-    const bool first = !menu->menuAction()->isVisible();
     QAction *item = nullptr;
-    if (first) {
+    if (number == 0) {
+        // The menu's first entry is part of the design; the menu shows once it has a value.
         menu->menuAction()->setVisible(true);
         item = items.constFirst();
         item->setEnabled(true);
     } else {
-        const int index = int(items.size());
         item = menu->addAction(QString());
-        item->setObjectName(menu->objectName() == QLatin1String("mnuInsert")
-                                ? QStringLiteral("mnuInsertUser(%1)").arg(index)
-                                : QStringLiteral("mnuWebURL(%1)").arg(index));
+        item->setObjectName(UserMenuFile::entryName(which, number));
         items.append(item);
         connect(item, &QAction::triggered, this,
-                [this, clicked, index] { (this->*clicked)(index); });
+                [this, clicked, number] { (this->*clicked)(number); });
     }
     // A separator shows no caption: the style would draw it as a section title.
     item->setText(entry.isSeparator ? QString() : entry.caption);

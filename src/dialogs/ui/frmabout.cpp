@@ -33,7 +33,7 @@ QLabel *plainLabel(const QString &text, QWidget *parent, const QString &name)
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Wuxo"));
+    setWindowTitle(tr("About Wuxo"));
     setWindowIcon(AppIcon::icon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -49,11 +49,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     productFont.setBold(true);
     productFont.setPointSizeF(productFont.pointSizeF() * 1.25);
     lblProductName->setFont(productFont);
-    lblVersion = plainLabel(QStringLiteral("Version <ProductVersion>"), this,
-                            QStringLiteral("lblVersion"));
+    lblVersion = plainLabel(tr("Version <ProductVersion>"), this, QStringLiteral("lblVersion"));
 
-    auto *emailLabel = plainLabel(QStringLiteral("E-mail:"), this, QStringLiteral("lblLabel_1"));
-    auto *websiteLabel = plainLabel(QStringLiteral("Website:"), this, QStringLiteral("lblLabel_0"));
+    auto *emailLabel = plainLabel(tr("E-mail:"), this, QStringLiteral("lblLabel_1"));
+    auto *websiteLabel = plainLabel(tr("Website:"), this, QStringLiteral("lblLabel_0"));
     const QString linkTexts[2] = {HelpTargets::supportEmail(), HelpTargets::website()};
     for (int i = 0; i < 2; ++i) {
         lblHyperlink[i] = named(new HyperlinkLabel(linkTexts[i], this),
@@ -63,11 +62,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     emailLabel->setBuddy(lblHyperlink[0]);
     websiteLabel->setBuddy(lblHyperlink[1]);
 
-    auto *cmdDonate = named(new QPushButton(QStringLiteral("Donate!"), this),
-                            QStringLiteral("cmdDonate"), QStringLiteral("Donate!"));
-    cmdDonate->setToolTip(QStringLiteral("Learn more about supporting Quorvel"));
-    auto *cmdOK = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"),
-                        QStringLiteral("OK"));
+    auto *cmdDonate
+        = named(new QPushButton(tr("Donate!"), this), QStringLiteral("cmdDonate"), tr("Donate!"));
+    cmdDonate->setToolTip(tr("Learn more about supporting Quorvel"));
+    auto *cmdOK = named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"), tr("OK"));
     cmdOK->setDefault(true);
     cmdOK->setMinimumWidth(80);
     cmdDonate->setMinimumWidth(80);

@@ -1,6 +1,5 @@
 #include "frmprefs.h"
 
-#include "foundation/clsinifile.h"
 #include "foundation/olecolor.h"
 #include "foundation/platform.h"
 #include "foundation/skin.h"
@@ -30,12 +29,17 @@ struct ColorRow
 };
 
 constexpr ColorRow colorRows[] = {
-    {"Background", "Main", 120, 2550, &Colors::SkinBackgroundB, &Colors::SkinBackgroundF, "BF"},
-    {"Header", "Header", 120, 2970, &Colors::SkinHeaderB, &Colors::SkinHeaderF, "BF"},
-    {"ButtonArea", "Button Area", 2205, 2970, &Colors::SkinButtonB, nullptr, "B"},
-    {"TextArea", "Text Area", 120, 3375, &Colors::SkinTextAreaB, &Colors::SkinTextAreaF, "BF"},
+    {"Background", QT_TRANSLATE_NOOP("frmPrefs", "Main"), 120, 2550, &Colors::SkinBackgroundB,
+     &Colors::SkinBackgroundF, "BF"},
+    {"Header", QT_TRANSLATE_NOOP("frmPrefs", "Header"), 120, 2970, &Colors::SkinHeaderB,
+     &Colors::SkinHeaderF, "BF"},
+    {"ButtonArea", QT_TRANSLATE_NOOP("frmPrefs", "Button Area"), 2205, 2970, &Colors::SkinButtonB,
+     nullptr, "B"},
+    {"TextArea", QT_TRANSLATE_NOOP("frmPrefs", "Text Area"), 120, 3375, &Colors::SkinTextAreaB,
+     &Colors::SkinTextAreaF, "BF"},
     // The outline is seen against a header.
-    {"Outline", "Line", 2205, 3375, &Colors::SkinHeaderB, &Colors::SkinOutlineF, "F"},
+    {"Outline", QT_TRANSLATE_NOOP("frmPrefs", "Line"), 2205, 3375, &Colors::SkinHeaderB,
+     &Colors::SkinOutlineF, "F"},
 };
 
 // Positions are in twips inside the window's client area. The surface lies one
@@ -61,7 +65,7 @@ Control *named(Control *control, QAnyStringView name, const QString &accessibleN
     control->setObjectName(name.toString());
     control->setAccessibleName(accessibleName);
     if (tag)
-        control->setProperty(Skin::tagProperty, QString::fromLatin1(tag));
+        Skin::setTag(control, tag);
     return control;
 }
 
@@ -70,7 +74,7 @@ Control *named(Control *control, QAnyStringView name, const QString &accessibleN
 frmPrefs::frmPrefs(QWidget *mainWindow) : QDialog(mainWindow), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmPrefs"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -81,14 +85,11 @@ frmPrefs::frmPrefs(QWidget *mainWindow) : QDialog(mainWindow), m_mainWindow(main
 
 void frmPrefs::buildControls()
 {
-    QFont font(QString::fromUtf16(Design::fontFamily));
-    font.setPointSizeF(Design::fontPoints);
-    setFont(font);
-    QFont headerFont = font;
-    headerFont.setBold(true);
+    setFont(Design::font());
+    const QFont headerFont = Design::font(Design::fontPoints, true);
 
-    auto *picContainer = named(new SkinPanel(this), "picContainer", QStringLiteral("Preferences"),
-                               "SkinBackgroundB");
+    auto *picContainer
+        = named(new SkinPanel(this), "picContainer", tr("Preferences"), "SkinBackgroundB");
     picContainer->setGeometry(-1, -1, 5115 / PrefsFile::twipsPerPixel,
                               4305 / PrefsFile::twipsPerPixel);
     picContainer->setBackColor(Design::surface);
@@ -123,19 +124,20 @@ void frmPrefs::buildControls()
         connect(label, &ClickLabel::clicked, this, [toggled] { toggled->toggleFlag(); });
     };
     const auto colorRow = [&](const ColorRow &row) {
-        const QString text = QString::fromLatin1(row.caption);
+        const QString text = tr(row.caption);
         const QByteArray name(row.name);
         m_samples.append(named(new ColorSample(text, picContainer), "txtCol" + name,
-                               QStringLiteral("%1 colours").arg(text)));
+                               tr("%1 colours").arg(text)));
         place(m_samples.last(), row.left, row.top, 1275, 285);
         for (int i = 0; row.choices[i]; ++i) {
             const bool background = row.choices[i] == 'B';
-            const QString letter(QLatin1Char(row.choices[i]));
-            const QString tip = background ? QStringLiteral("Choose background color")
-                                           : QStringLiteral("Choose foreground color");
+            const QString letter = background ? tr("B", "the button choosing a background colour")
+                                              : tr("F", "the button choosing a foreground colour");
+            const QString tip
+                = background ? tr("Choose background color") : tr("Choose foreground color");
             auto *button = named(new SkinButton(letter, picContainer),
                                  "cmdCol" + name + (i ? "2" : ""), letter, "SkinBackgroundB");
-            button->setAccessibleDescription(QStringLiteral("%1: %2").arg(tip, text));
+            button->setAccessibleDescription(tr("%1: %2").arg(tip, text));
             button->setToolTip(tip);
             button->setBackColor(Design::surface);
             place(button, row.left + 1290 + 285 * i, row.top, 270, 285);
@@ -152,26 +154,26 @@ void frmPrefs::buildControls()
     };
 
     header(0, 0);
-    caption(0, QStringLiteral("Copy Post"), 60, 90, 960);
-    option(chkCopyMinimize, "chkCopyMinimize", "lblCopyMinimize", QStringLiteral("Minimize Wuxo"),
-           120, 510, 360, 1170);
-    option(chkCopyRemove, "chkCopyRemove", "lblCopyRemove", QStringLiteral("Remove 3+ line breaks"),
-           2175, 510, 2430, 2010);
-    option(chkCopyGotoURL, "chkCopyGotoURL", "lblCopyGotoURL", QStringLiteral("Open URL #2"), 120,
-           855, 360, 1140);
+    caption(0, tr("Copy Post"), 60, 90, 960);
+    option(chkCopyMinimize, "chkCopyMinimize", "lblCopyMinimize", tr("Minimize Wuxo"), 120, 510,
+           360, 1170);
+    option(chkCopyRemove, "chkCopyRemove", "lblCopyRemove", tr("Remove 3+ line breaks"), 2175, 510,
+           2430, 2010);
+    option(chkCopyGotoURL, "chkCopyGotoURL", "lblCopyGotoURL", tr("Open URL #2"), 120, 855, 360,
+           1140);
     header(2, 1200);
-    caption(2, QStringLiteral("Preview Post"), 60, 1290, 1260);
+    caption(2, tr("Preview Post"), 60, 1290, 1260);
     option(chkPreviewBrowser, "chkPreviewBrowser", "lblPreviewBrowser",
-           QStringLiteral("Use integrated browser"), 120, 1710, 360, 1995);
+           tr("Use integrated browser"), 120, 1710, 360, 1995);
     header(1, 2040);
-    caption(1, QStringLiteral("Wuxo Skin"), 75, 2130, 930);
+    caption(1, tr("Wuxo Skin"), 75, 2130, 930);
 
     colorRow(colorRows[0]);
-    auto *cmdColTest = commandButton("cmdColTest", QStringLiteral("Test"), 4035, 2550, 915,
-                                     "SkinBackgroundB", Design::surface);
+    auto *cmdColTest = commandButton("cmdColTest", tr("Test"), 4035, 2550, 915, "SkinBackgroundB",
+                                     Design::surface);
     colorRow(colorRows[1]);
     colorRow(colorRows[2]);
-    auto *cmdColDefault = commandButton("cmdColDefault", QStringLiteral("Default"), 4035, 2970, 915,
+    auto *cmdColDefault = commandButton("cmdColDefault", tr("Default"), 4035, 2970, 915,
                                         "SkinBackgroundB", Design::surface);
     colorRow(colorRows[3]);
     colorRow(colorRows[4]);
@@ -180,10 +182,9 @@ void frmPrefs::buildControls()
     shpButtons->setBackColor(Design::buttonArea);
     shpButtons->setBorderColor(Design::outline);
     place(shpButtons, 0, 3825, 5085, 450);
-    auto *cmdOK = commandButton("cmdOK", QStringLiteral("OK"), 1305, 3885, 1200, "SkinButtonB",
-                                Design::header);
-    auto *cmdCancel = commandButton("cmdCancel", QStringLiteral("Cancel"), 2580, 3885, 1200,
-                                    "SkinButtonB", Design::header);
+    auto *cmdOK = commandButton("cmdOK", tr("OK"), 1305, 3885, 1200, "SkinButtonB", Design::header);
+    auto *cmdCancel
+        = commandButton("cmdCancel", tr("Cancel"), 2580, 3885, 1200, "SkinButtonB", Design::header);
 
     connect(cmdColTest, &QPushButton::clicked, this, &frmPrefs::cmdColTest_Click);
     connect(cmdColDefault, &QPushButton::clicked, this, &frmPrefs::cmdColDefault_Click);

@@ -5,7 +5,17 @@
 #include "widgets/editortext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
+
+namespace {
+
+QString shown(const QString &item)
+{
+    return QCoreApplication::translate("TagInsertion", item.toUtf8().constData());
+}
+
+} // namespace
 
 TagCommands::TagCommands(QPlainTextEdit *editor, QObject *parent)
     : QObject(parent), m_editor(editor)
@@ -15,10 +25,11 @@ TagCommands::TagCommands(QPlainTextEdit *editor, QObject *parent)
 void TagCommands::attachLists(QComboBox *cmbFont, QComboBox *cmbSize, QComboBox *cmbColor)
 {
     const auto fill = [](QComboBox *list, const QStringList &items) {
-        // A screen reader names the list by its heading.
-        list->setAccessibleName(items.constFirst());
         list->clear();
-        list->addItems(items);
+        for (const QString &item : items)
+            list->addItem(shown(item));
+        // A screen reader names the list by its heading.
+        list->setAccessibleName(list->itemText(0));
         list->setCurrentIndex(0);
     };
     fill(cmbFont, TagInsertion::fontItems());
@@ -67,9 +78,10 @@ void TagCommands::cmdCode_Click()
 
 void TagCommands::cmdURL_Click()
 {
-    const QString answer = Platform::prompts().inputBox(TagInsertion::urlPrompt.toString(),
-                                                        TagInsertion::urlTitle.toString(),
-                                                        TagInsertion::urlDefault.toString());
+    const QString answer = Platform::prompts().inputBox(
+        QCoreApplication::translate("TagInsertion", TagInsertion::urlPrompt),
+        QCoreApplication::translate("TagInsertion", TagInsertion::urlTitle),
+        TagInsertion::urlDefault.toString());
     const EditorText editor(m_editor);
     if (const auto edit = TagInsertion::url(answer, editor.selStart(), editor.selectedText()))
         apply(*edit);
@@ -80,7 +92,8 @@ void TagCommands::cmdList_Click()
     QStringList items;
     for (;;) {
         const QString answer = Platform::prompts().inputBox(
-            TagInsertion::listPrompt.toString(), TagInsertion::listTitle.toString(), QString());
+            QCoreApplication::translate("TagInsertion", TagInsertion::listPrompt),
+            QCoreApplication::translate("TagInsertion", TagInsertion::listTitle), QString());
         if (answer.isEmpty())
             break;
         items.append(answer);
@@ -98,7 +111,13 @@ void TagCommands::cmbFont_Click(int index)
 
 void TagCommands::cmbSize_Click(const QString &text)
 {
-    const QString value = TagInsertion::sizeValue(text);
+    // The list shows the items translated; their values go by the source text.
+    QString item = text;
+    for (const QString &source : TagInsertion::sizeItems()) {
+        if (shown(source) == text)
+            item = source;
+    }
+    const QString value = TagInsertion::sizeValue(item);
     if (!value.isEmpty())
         InsertTag(QStringLiteral("SIZE"), value);
 }

@@ -30,19 +30,6 @@ constexpr int buttonWidth = 80;
 // Room left for the window's title bar and borders when it must fit the screen.
 constexpr int frameAllowance = 40;
 
-QFont verdana(qreal pointSize, bool bold = false)
-{
-    QFont font(QString::fromUtf16(Design::fontFamily));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-void setTag(QObject *control, const char *role)
-{
-    control->setProperty(Skin::tagProperty, QString::fromLatin1(role));
-}
-
 // A label sizes itself to its text.
 void autoSize(SkinLabel *label)
 {
@@ -55,26 +42,26 @@ void autoSize(SkinLabel *label)
 frmNews::frmNews(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmNews"));
-    setWindowTitle(QStringLiteral("Post Generator"));
+    setWindowTitle(tr("Post Generator"));
 
     m_picContainer = new SkinPanel(this);
     m_picContainer->setObjectName(QStringLiteral("picContainer"));
-    setTag(m_picContainer, "SkinBackgroundB");
+    Skin::setTag(m_picContainer, "SkinBackgroundB");
 
     m_shpHeaders = new SkinShape(m_picContainer);
     m_shpHeaders->setObjectName(QStringLiteral("shpHeaders"));
     m_shpHeaders->setGeometry(0, 0, NewsLayout::clientWidth, NewsLayout::headerHeight);
-    setTag(m_shpHeaders, "SkinHeader");
+    Skin::setTag(m_shpHeaders, "SkinHeader");
 
-    m_lblHeaders = new SkinLabel(QStringLiteral("Enter the Required Information"), m_picContainer);
+    m_lblHeaders = new SkinLabel(tr("Enter the Required Information"), m_picContainer);
     m_lblHeaders->setObjectName(QStringLiteral("lblHeaders"));
-    m_lblHeaders->setFont(verdana(Design::fontPoints, true));
+    m_lblHeaders->setFont(Design::font(Design::fontPoints, true));
     m_lblHeaders->move(5, 6);
     autoSize(m_lblHeaders);
-    setTag(m_lblHeaders, "SkinHeaderF");
+    Skin::setTag(m_lblHeaders, "SkinHeaderF");
 
     SkinLabel *caption = addCaption(m_picContainer);
-    caption->setText(QStringLiteral("Caption:"));
+    caption->setText(tr("Caption:"));
     caption->move(8, NewsLayout::firstTop);
     autoSize(caption);
     SkinTextBox *field = addField(m_picContainer);
@@ -84,16 +71,16 @@ frmNews::frmNews(QWidget *parent) : QDialog(parent)
     m_shpButtons->setObjectName(QStringLiteral("shpButtons"));
     m_shpButtons->setGeometry(0, designButtonBandTop, NewsLayout::clientWidth,
                               NewsLayout::buttonBandHeight);
-    setTag(m_shpButtons, "SkinButton");
+    Skin::setTag(m_shpButtons, "SkinButton");
 
-    m_cmdOK = new SkinButton(QStringLiteral("Create"), m_picContainer);
+    m_cmdOK = new SkinButton(tr("Create"), m_picContainer);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(okLeft, designOkTop, buttonWidth, NewsLayout::buttonHeight);
-    setTag(m_cmdOK, "SkinButtonB");
-    m_cmdCancel = new SkinButton(QStringLiteral("Cancel"), m_picContainer);
+    Skin::setTag(m_cmdOK, "SkinButtonB");
+    m_cmdCancel = new SkinButton(tr("Cancel"), m_picContainer);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setGeometry(cancelLeft, designOkTop, buttonWidth, NewsLayout::buttonHeight);
-    setTag(m_cmdCancel, "SkinButtonB");
+    Skin::setTag(m_cmdCancel, "SkinButtonB");
 
     m_tmrAuto = new QTimer(this);
     m_tmrAuto->setObjectName(QStringLiteral("tmrAuto"));
@@ -110,9 +97,9 @@ SkinLabel *frmNews::addCaption(QWidget *parent)
 {
     auto *label = new SkinLabel(QString(), parent);
     label->setObjectName(QStringLiteral("lblCaption_%1").arg(m_captions.size()));
-    label->setFont(verdana(Design::fontPoints));
+    label->setFont(Design::font());
     label->setTextFormat(Qt::PlainText);
-    setTag(label, "SkinBackgroundF");
+    Skin::setTag(label, "SkinBackgroundF");
     m_captions.append(label);
     return label;
 }
@@ -122,13 +109,13 @@ SkinTextBox *frmNews::addField(QWidget *parent)
     const int index = int(m_fields.size());
     auto *field = new SkinTextBox(parent);
     field->setObjectName(QStringLiteral("txtField_%1").arg(index));
-    field->setFont(verdana(9));
+    field->setFont(Design::font(9));
     field->setTabChangesFocus(true);
     field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // A 21-pixel field holds one line of text only without the default margin.
     field->document()->setDocumentMargin(1);
-    setTag(field, "SkinTextArea");
+    Skin::setTag(field, "SkinTextArea");
     field->installEventFilter(this);
     connect(field, &QPlainTextEdit::textChanged, this, [this, index] { txtField_Change(index); });
     m_fields.append(field);

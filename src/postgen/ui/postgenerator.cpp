@@ -31,9 +31,8 @@ PostGenerator::PostAnswer PostGenerator::askToClearPost()
 {
     if (m_host->postText().isEmpty())
         return PostAnswer::Kept;
-    switch (Platform::prompts().messageBox(QStringLiteral("Clear the current post?"),
-                                           QStringLiteral("New Post"), MessageIcon::None,
-                                           MessageButtons::YesNoCancel)) {
+    switch (Platform::prompts().messageBox(tr("Clear the current post?"), tr("New Post"),
+                                           MessageIcon::None, MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
         m_host->clearPost();
         return PostAnswer::Cleared;
@@ -150,8 +149,8 @@ void PostGenerator::tick()
 
     switch (m_run.action()) {
     case AutoRun::Action::AskInput: {
-        const QString answer = Platform::prompts().inputBox(
-            m_run.inputPrompt(), QStringLiteral("Input Required"), QString());
+        const QString answer
+            = Platform::prompts().inputBox(m_run.inputPrompt(), tr("Input Required"), QString());
         if (!isCurrentRun(run))
             return;
         if (!answer.isEmpty())

@@ -29,7 +29,7 @@ public:
     void mnuFileNewsAuto_Click();
 
     bool isAutoRunning() const { return !m_dialog.isNull(); }
-    // Ends an active run without inserting anything (the main window closes).
+    // Ends the active run, if any, without inserting anything (the main window closes).
     void closeAutoRun();
 
     // The hidden dialog of the active run, for tests.

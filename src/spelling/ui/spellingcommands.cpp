@@ -1,7 +1,6 @@
 #include "spellingcommands.h"
 
 #include "decorations/ui/editordecorations.h"
-#include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
 #include "foundation/preferences.h"
@@ -73,6 +72,11 @@ void SpellingCommands::start()
 bool SpellingCommands::isChecking() const
 {
     return m_layer->isActive();
+}
+
+bool SpellingCommands::isIdle() const
+{
+    return m_firstFrameSeen && !m_loadQueued && !m_loader && m_decorations->isIdle();
 }
 
 void SpellingCommands::buildSubmenu()
@@ -161,7 +165,6 @@ void SpellingCommands::loadDictionary()
             return;
         }
         m_layer->setActive(m_settings.enabled && m_checker->hasSpeller());
-        emit dictionaryLoaded();
     });
     m_loader->start(QThread::LowPriority);
 }
@@ -171,7 +174,11 @@ bool SpellingCommands::eventFilter(QObject *watched, QEvent *event)
     if (!m_firstFrameSeen && event->type() == QEvent::Paint && watched == m_editor->viewport()) {
         m_firstFrameSeen = true;
         m_editor->viewport()->removeEventFilter(this);
-        QTimer::singleShot(0, this, &SpellingCommands::loadDictionary);
+        m_loadQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_loadQueued = false;
+            loadDictionary();
+        });
     }
     return QObject::eventFilter(watched, event);
 }

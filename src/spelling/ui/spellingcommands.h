@@ -41,12 +41,11 @@ public:
     SpellingSettings settings() const { return m_settings; }
     // True once the chosen dictionary is read and checking is on.
     bool isChecking() const;
+    // True once the editor has drawn its first frame, when no dictionary is
+    // waiting to be read or being read and every line shows its decorations.
+    bool isIdle() const;
 
     static constexpr int suggestionCount = 5;
-
-signals:
-    // The dictionary asked for last is read (or could not be).
-    void dictionaryLoaded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,7 +55,6 @@ private:
     void chooseLanguage(const QString &code);
     void setChecking(bool on);
     void loadDictionary();
-    void dictionaryRead();
     void saveSettings();
     void replaceWord(qsizetype start, const QString &word, const QString &replacement);
     void addToDictionary(const QString &word);
@@ -74,4 +72,5 @@ private:
     QString m_loadedLanguage;
     QThread *m_loader = nullptr;
     bool m_firstFrameSeen = false;
+    bool m_loadQueued = false;
 };

@@ -1,7 +1,7 @@
 #include "app/dateformat.h"
 #include "app/ui/frmmain.h"
-#include "foundation/wuxoerror.h"
 #include "mainwindowfixture.h"
+#include "thrownerror.h"
 #include "widgets/postedit.h"
 
 #include <QAction>
@@ -353,12 +353,8 @@ private slots:
         QCOMPARE(f.shell.requests.size(), 1);
         QCOMPARE(f.shell.requests[0].target, QStringLiteral("https://forum.example.org"));
         QCOMPARE(f.shell.requests[0].verb, QString());
-        try {
-            w->webEntryValue(int(menu(w, "mnuWeb")->actions().size()));
-            QFAIL("an entry past the end had a value");
-        } catch (const WuxoError &error) {
-            QCOMPARE(error.number(), 9);
-        }
+        QCOMPARE(errorNumberOf([&] { w->webEntryValue(int(menu(w, "mnuWeb")->actions().size())); }),
+                 9);
     }
 };
 

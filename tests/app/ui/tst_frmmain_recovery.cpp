@@ -41,6 +41,8 @@ struct Recovery
         recovery->writeIfDue();
         recovery->waitForWriter();
     }
+    // A failure the writer met is reported on the window's thread.
+    void deliverReports() { QCoreApplication::sendPostedEvents(recovery, QEvent::MetaCall); }
     PostRecovery *recovery;
     qint64 now = 0;
 };
@@ -96,7 +98,8 @@ private slots:
         f.prompts.queueAnswer(MessageAnswer::Ok);
         frmMain *w = f.create();
         w->show();
-        QTest::qWait(50);
+        // The start's offer, queued when the window shows, has run.
+        QCoreApplication::sendPostedEvents(w, QEvent::MetaCall);
         QCOMPARE(f.prompts.titles(), QStringList{"Wuxo Error"});
         QCOMPARE(f.folder.read(recoveryFile), QByteArray("post\r\n"));
     }
@@ -259,7 +262,7 @@ private slots:
         r.writeDue();
         QTest::keyClicks(txtPost(w), QStringLiteral(" three"));
         r.writeDue();
-        QTest::qWait(50);
+        r.deliverReports();
         QCOMPARE(f.prompts.reportTitles().size(), 1);
         QCOMPARE(postText(w), QStringLiteral("one two three"));
     }

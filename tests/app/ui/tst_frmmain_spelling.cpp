@@ -247,7 +247,7 @@ private slots:
         QVERIFY(!submenu->actions()[0]->isChecked());
         QVERIFY(submenu->actions()[3]->isChecked());
         QTest::keyClicks(txtPost(again), QStringLiteral("teh"));
-        QTest::qWait(100);
+        QTRY_VERIFY(spelling(again)->isIdle());
         QCOMPARE(underlined(again), QStringList());
         again->setBlnPostChanged(false);
     }
@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(captions(submenu), QStringList{"No dictionaries installed"});
         QVERIFY(!submenu->actions()[0]->isEnabled());
         QTest::keyClicks(txtPost(w), QStringLiteral("teh"));
-        QTest::qWait(100);
+        QTRY_VERIFY(spelling(w)->isIdle());
         QCOMPARE(underlined(w), QStringList());
         QCOMPARE(rightClick(w, 1), editMenu);
         QVERIFY(!f.folder.exists(QStringLiteral("words.txt")));

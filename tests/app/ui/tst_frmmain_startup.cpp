@@ -1,5 +1,5 @@
-// Past 400 lines on purpose: one subject, the window as it starts (design,
-// branding, stored size and colours, the user menus, a second instance).
+// The main window as it starts: design, branding, stored size and colours, the
+// user menus, a second instance.
 #include "app/ui/frmmain.h"
 #include "foundation/errorreport.h"
 #include "foundation/preferences.h"
@@ -56,7 +56,7 @@ private slots:
         frmMain *w = f.open();
 
         QCOMPARE(w->windowTitle(), QStringLiteral("Quorvel Wuxo"));
-        QCOMPARE(w->strAppCaption(), QStringLiteral("Quorvel Wuxo"));
+        QCOMPARE(w->appCaption(), QStringLiteral("Quorvel Wuxo"));
         QVERIFY(f.prompts.records.isEmpty());
         QCOMPARE(control<QComboBox>(w, "cmbFont")->currentText(), QStringLiteral("Font"));
         QCOMPARE(control<QComboBox>(w, "cmbSize")->currentText(), QStringLiteral("Size"));
@@ -300,7 +300,7 @@ private slots:
         f.folder.write(QStringLiteral("prefs.txt"), "[Branding]\r\n" + section);
         frmMain *w = f.open();
         QCOMPARE(w->windowTitle(), caption);
-        QCOMPARE(w->strAppCaption(), caption);
+        QCOMPARE(w->appCaption(), caption);
         QCOMPARE(shownItems(menu(w, "mnuFile")), fileMenu);
         QCOMPARE(control<SkinButton>(w, "cmdNewsManual")->isVisible(), postGenerator);
         QCOMPARE(control<SkinButton>(w, "cmdNewsAuto")->isVisible(), postGenerator);

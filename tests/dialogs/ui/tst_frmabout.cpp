@@ -1,7 +1,6 @@
 #include "dialogs/helptargets.h"
 #include "dialogs/ui/frmabout.h"
 #include "fakes.h"
-#include "foundation/datafolder.h"
 #include "foundation/wuxoerror.h"
 #include "spokenname.h"
 #include "testdatafolder.h"

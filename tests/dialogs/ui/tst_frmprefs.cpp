@@ -1,11 +1,12 @@
-// Past 400 lines on purpose: one dialog, every control of its design in tables,
-// and what OK, Test and closing keep, over one fixture.
+// The preferences dialog over one fixture: every control of its design, in
+// tables, and what OK, Test and closing keep.
 #include "dialogs/ui/frmprefs.h"
 #include "fakes.h"
 #include "foundation/clsinifile.h"
 #include "foundation/olecolor.h"
 #include "foundation/preferences.h"
 #include "foundation/skin.h"
+#include "prefsfiles.h"
 #include "testdatafolder.h"
 #include "widgets/colorsample.h"
 #include "widgets/flagcheckbox.h"
@@ -84,20 +85,6 @@ public:
     }
     QList<QList<QColor>> seen;
 };
-
-const QByteArray builtInPreferencesFile = "[Preferences]\r\n"
-                                          "CopyMinimize=1\r\n"
-                                          "CopyGotoURL=0\r\n"
-                                          "CopyRemoveBreaks=1\r\n"
-                                          "PreviewIntegrated=1\r\n"
-                                          "SkinBackgroundB=16249582\r\n"
-                                          "SkinBackgroundF=-2147483630\r\n"
-                                          "SkinHeaderB=15457489\r\n"
-                                          "SkinHeaderF=7098170\r\n"
-                                          "SkinOutlineF=16777215\r\n"
-                                          "SkinButtonB=15585468\r\n"
-                                          "SkinTextAreaB=-2147483643\r\n"
-                                          "SkinTextAreaF=-2147483640\r\n";
 
 } // namespace
 

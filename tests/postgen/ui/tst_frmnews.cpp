@@ -1,5 +1,5 @@
-// Past 400 lines on purpose: one window over one data-folder fixture, from its
-// layout and load failures to the field rules it runs.
+// The post generator's window over one data-folder fixture, from its layout and
+// load failures to the field rules it runs.
 #include "fakes.h"
 #include "foundation/preferences.h"
 #include "foundation/skin.h"

@@ -1,5 +1,5 @@
-// Past 400 lines on purpose: the manual and automatic runs share the fake host
-// and its checks, and the automatic run's cases read as one sequence.
+// The post generator's manual and automatic runs, over one fake host and its
+// checks; the automatic run's cases read as one sequence.
 #include "fakes.h"
 #include "foundation/preferences.h"
 #include "postgen/ui/frmnews.h"

@@ -27,7 +27,8 @@ public:
 
     // Builds the window (running its start-up) without showing it.
     frmMain *create();
-    // Builds, shows and activates the window.
+    // Builds, shows and activates the window; fails the running test when the
+    // window never becomes active.
     frmMain *open();
 
     TestDataFolder folder;
