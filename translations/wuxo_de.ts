@@ -126,6 +126,258 @@ in der Standardfehlerausgabe). Schlägt es fehl, wird nichts in die Standardausg
     </message>
 </context>
 <context>
+    <name>ForumCommands</name>
+    <message>
+        <source>Target Forum</source>
+        <translation>Zielforum</translation>
+    </message>
+    <message>
+        <source>Any Forum</source>
+        <translation>Beliebiges Forum</translation>
+    </message>
+</context>
+<context>
+    <name>ForumProfiles</name>
+    <message>
+        <source>a profile&apos;s name is written as [Name]</source>
+        <translation>der Name eines Profils wird als [Name] geschrieben</translation>
+    </message>
+    <message>
+        <source>another profile has this name</source>
+        <translation>ein anderes Profil hat diesen Namen</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 profiles</source>
+        <translation>die Datei enthält mehr als %1 Profile</translation>
+    </message>
+    <message>
+        <source>a line is either [Name] or Key=Value</source>
+        <translation>eine Zeile ist entweder [Name] oder Schlüssel=Wert</translation>
+    </message>
+    <message>
+        <source>no [Name] above this line says which profile it belongs to</source>
+        <translation>kein [Name] über dieser Zeile sagt, zu welchem Profil sie gehört</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3.</source>
+        <translation>Zeile %1 (%2): %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) could not be read either.</source>
+        <translation>
+            <numerusform>%n weitere Zeile konnte ebenfalls nicht gelesen werden.</numerusform>
+            <numerusform>%n weitere Zeilen konnten ebenfalls nicht gelesen werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some lines of %1 could not be read and were skipped:</source>
+        <translation>Einige Zeilen von %1 konnten nicht gelesen werden und wurden übersprungen:</translation>
+    </message>
+    <message>
+        <source>the size unit must be percent, points, pixels or steps</source>
+        <translation>die Einheit der Größe muss percent, points, pixels oder steps sein</translation>
+    </message>
+    <message>
+        <source>write the size as its unit, the lowest and the highest value, like &quot;percent 1 200&quot;</source>
+        <translation>schreiben Sie die Größe als Einheit, kleinsten und größten Wert, etwa &quot;percent 1 200&quot;</translation>
+    </message>
+    <message>
+        <source>steps run from 1 to 7</source>
+        <translation>steps reichen von 1 bis 7</translation>
+    </message>
+    <message>
+        <source>the colour forms are name, hex, hex3 and rgb</source>
+        <translation>die Farbformen sind name, hex, hex3 und rgb</translation>
+    </message>
+    <message>
+        <source>a tag name is made of letters and digits, or is &quot;*&quot;</source>
+        <translation>ein Tag-Name besteht aus Buchstaben und Ziffern oder ist &quot;*&quot;</translation>
+    </message>
+    <message>
+        <source>a list type holds no &quot;]&quot;</source>
+        <translation>ein Listentyp enthält kein &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the limit is a whole number of characters, 0 for none</source>
+        <translation>die Grenze ist eine ganze Zahl von Zeichen, 0 für keine</translation>
+    </message>
+    <message>
+        <source>there is no key &quot;%1&quot;</source>
+        <translation>es gibt keinen Schlüssel &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ForumReview</name>
+    <message>
+        <source>font</source>
+        <translation>die Schriftart</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>die Größe</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>die Farbe</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>den Link</translation>
+    </message>
+    <message>
+        <source>e-mail link</source>
+        <translation>den E-Mail-Link</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>das Bild</translation>
+    </message>
+    <message>
+        <source>quote</source>
+        <translation>das Zitat</translation>
+    </message>
+    <message>
+        <source>code block</source>
+        <translation>den Codeblock</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>die Liste</translation>
+    </message>
+    <message>
+        <source>list item</source>
+        <translation>den Listenpunkt</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>den Fettdruck</translation>
+    </message>
+    <message>
+        <source>italics</source>
+        <translation>die Kursivschrift</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>die Unterstreichung</translation>
+    </message>
+    <message>
+        <source>a spoiler</source>
+        <translation>einen Spoiler</translation>
+    </message>
+    <message>
+        <source>struck-through text</source>
+        <translation>durchgestrichenen Text</translation>
+    </message>
+    <message>
+        <source>a table</source>
+        <translation>eine Tabelle</translation>
+    </message>
+    <message>
+        <source>a line across the post</source>
+        <translation>eine Linie quer über den Beitrag</translation>
+    </message>
+    <message>
+        <source>centred text</source>
+        <translation>zentrierten Text</translation>
+    </message>
+    <message>
+        <source>aligned text</source>
+        <translation>ausgerichteten Text</translation>
+    </message>
+    <message>
+        <source>indented text</source>
+        <translation>eingerückten Text</translation>
+    </message>
+    <message>
+        <source>highlighted text</source>
+        <translation>hervorgehobenen Text</translation>
+    </message>
+    <message>
+        <source>lowered text</source>
+        <translation>tiefgestellten Text</translation>
+    </message>
+    <message>
+        <source>raised text</source>
+        <translation>hochgestellten Text</translation>
+    </message>
+    <message>
+        <source>an embedded video</source>
+        <translation>ein eingebettetes Video</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>tag</source>
+        <translation>das Tag</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
+    </message>
+    <message>
+        <source>size %1 of 7</source>
+        <translation>Größe %1 von 7</translation>
+    </message>
+    <message>
+        <source>%1 reads sizes from %2 only: write [SIZE=%3] for text the size the preview shows</source>
+        <translation>%1 liest nur Größen von %2: schreiben Sie [SIZE=%3] für Text in der Größe der Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 reads [SIZE=%2] as %3: write [SIZE=%4] for text the size the preview shows</source>
+        <translation>%1 liest [SIZE=%2] als %3: schreiben Sie [SIZE=%4] für Text in der Größe der Vorschau</translation>
+    </message>
+    <message>
+        <source>a colour name</source>
+        <translation>einen Farbnamen</translation>
+    </message>
+    <message>
+        <source>%1 does not read the colour %2: write %3</source>
+        <translation>%1 liest die Farbe %2 nicht: schreiben Sie %3</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 shows [%2] as text: leave the %3 out or pick another forum</source>
+        <translation>%1 zeigt [%2] als Text: %3 weglassen oder ein anderes Forum wählen</translation>
+    </message>
+    <message>
+        <source>%1 shows this as a numbered list; the preview here leaves it as text</source>
+        <translation>%1 zeigt dies als nummerierte Liste; die Vorschau hier lässt es als Text stehen</translation>
+    </message>
+    <message>
+        <source>%1 shows [LIST=%2] as text: write [LIST] for a list with bullets</source>
+        <translation>%1 zeigt [LIST=%2] als Text: schreiben Sie [LIST] für eine Liste mit Aufzählungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 shows [LIST=%2] as text: write [LIST] or [LIST=%3]</source>
+        <translation>%1 zeigt [LIST=%2] als Text: schreiben Sie [LIST] oder [LIST=%3]</translation>
+    </message>
+    <message>
+        <source>%1 reads this tag; the preview here leaves it as text</source>
+        <translation>%1 liest dieses Tag; die Vorschau hier lässt es als Text stehen</translation>
+    </message>
+    <message>
+        <source>%1 shows this as %2; the preview here leaves it as text</source>
+        <translation>%1 zeigt dies als %2; die Vorschau hier lässt es als Text stehen</translation>
+    </message>
+</context>
+<context>
     <name>LinkPass</name>
     <message>
         <source>%1: the converted post would be longer than %2 characters</source>
@@ -179,6 +431,14 @@ Auf diesem Wayland-Desktop erfährt ein Programm von der Zwischenablage nur, sol
             <numerusform>%1 Zeichen</numerusform>
             <numerusform>%1 Zeichen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 von %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 over the limit</source>
+        <translation>%1 über der Grenze</translation>
     </message>
 </context>
 <context>
@@ -674,6 +934,18 @@ Die Vorschau öffnet sich stattdessen in Ihrem Webbrowser.</translation>
     <message>
         <source>About...</source>
         <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Edit forums.txt</source>
+        <translation>forums.txt bearbeiten</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Target Forum</source>
+        <translation>Zielforum</translation>
     </message>
 </context>
 <context>

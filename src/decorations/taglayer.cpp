@@ -34,12 +34,31 @@ void TagLayer::analyseNow()
 {
     m_settle.stop();
     const QString post = postText();
-    const TagVerdicts verdicts = TagVerdicts::analyse(post);
+    m_verdicts = TagVerdicts::analyse(post).tags();
+    show(post);
+}
+
+void TagLayer::setReview(Review review)
+{
+    m_review = std::move(review);
+    // While a reading is due the review waits for it.
+    if (!m_settle.isActive())
+        show(postText());
+}
+
+void TagLayer::show(const QString &post)
+{
+    std::vector<TagVerdicts::Tag> reviewed;
+    if (m_review) {
+        reviewed = m_verdicts;
+        m_review(post, reviewed);
+    }
+    const std::vector<TagVerdicts::Tag> &tags = m_review ? reviewed : m_verdicts;
     std::vector<Placed> placed;
-    placed.reserve(verdicts.tags().size());
+    placed.reserve(tags.size());
     int line = 0;
     qsizetype counted = 0;
-    for (const TagVerdicts::Tag &tag : verdicts.tags()) {
+    for (const TagVerdicts::Tag &tag : tags) {
         for (qsizetype at = post.indexOf(u'\n', counted); at >= 0 && at < tag.start;
              at = post.indexOf(u'\n', at + 1)) {
             ++line;
@@ -86,10 +105,14 @@ void TagLayer::decorate(const DecorationLine &line, QList<Decoration> &out) cons
         const TagVerdicts::Tag &tag = at->tag;
         const int start = int(tag.start - line.start);
         if (tag.verdict != TagVerdicts::Verdict::Converted) {
-            out.append({start, int(tag.length), DecorationKind::Warning, tag.message});
+            out.append({start, int(tag.length), DecorationKind::Warning,
+                        tag.note.isEmpty() ? tag.message : tag.message + u'\n' + tag.note});
             continue;
         }
-        out.append({start, int(tag.headLength), DecorationKind::TagName, QString()});
+        if (tag.noteWarns)
+            out.append({start, int(tag.length), DecorationKind::Warning, tag.note});
+        out.append({start, int(tag.headLength), DecorationKind::TagName,
+                    tag.noteWarns ? QString() : tag.note});
         if (tag.valueStart >= 0) {
             out.append({int(tag.valueStart - line.start), int(tag.valueLength),
                         DecorationKind::TagValue, QString()});

@@ -3,8 +3,10 @@
 #include "decorationlayer.h"
 #include "tagverdicts.h"
 
+#include <QStringView>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 // Colours the tags the preview converts and their values, and puts a warning
@@ -27,6 +29,13 @@ public:
 
     // Reads the post now rather than after the pause.
     void analyseNow();
+
+    // A second opinion on the preview's verdicts (the forum the post is written
+    // for): it may add notes and tags, and leaves them in order of position.
+    // Setting one shows its notes at once, without reading the post again
+    // when the verdicts are those of the post as it is; none: no notes.
+    using Review = std::function<void(QStringView post, std::vector<TagVerdicts::Tag> &tags)>;
+    void setReview(Review review);
     bool isAnalysing() const { return m_settle.isActive(); }
 
 signals:
@@ -40,6 +49,12 @@ private:
         int line = 0;
     };
 
+    // Places the preview's verdicts with the review's notes, and has the lines
+    // whose tags changed drawn again.
+    void show(const QString &post);
+
     QTimer m_settle;
     std::vector<Placed> m_tags;
+    std::vector<TagVerdicts::Tag> m_verdicts; // the preview's, of the post last read
+    Review m_review;
 };

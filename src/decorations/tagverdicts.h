@@ -26,6 +26,11 @@ public:
         Verdict verdict = Verdict::Converted;
         int errorNumber = 0; // for Fails
         QString message;     // for LeftAsText and Fails: what happens, how to write it instead
+        // What the forum the post is written for does with the tag, where that is
+        // worth saying (empty: nothing); noteWarns when it shows or reads the tag
+        // otherwise than the preview. Set by a review after the analysis.
+        QString note;
+        bool noteWarns = false;
 
         friend bool operator==(const Tag &, const Tag &) = default;
     };

@@ -32,4 +32,16 @@ QString caption(qsizetype characters, const QLocale &locale)
     return QCoreApplication::translate("PostLength", "%1 characters", nullptr, count).arg(number);
 }
 
+QString captionWithLimit(qsizetype characters, qsizetype limit, const QLocale &locale)
+{
+    return QCoreApplication::translate("PostLength", "%1 of %2 characters")
+        .arg(locale.toString(characters), locale.toString(limit));
+}
+
+QString overTheLimit(qsizetype over, const QLocale &locale)
+{
+    return QCoreApplication::translate("PostLength", "%1 over the limit")
+        .arg(locale.toString(over));
+}
+
 } // namespace PostLength

@@ -13,8 +13,19 @@ class PostLengthLabel : public SkinLabel
 public:
     PostLengthLabel(QPlainTextEdit *editor, QWidget *parent);
 
+    // The longest post the forum takes (0: none, the label shows the length
+    // alone). Past it the label turns the warning colour and says by how much
+    // in its tooltip and its accessible description.
+    void setLimit(qsizetype limit);
+    qsizetype limit() const { return m_limit; }
+
+protected:
+    void applyColors() override;
+
 private:
     void refresh();
 
     QPlainTextEdit *m_editor;
+    qsizetype m_limit = 0;
+    bool m_over = false;
 };

@@ -52,6 +52,16 @@ private slots:
         QFETCH(QString, caption);
         QCOMPARE(PostLength::caption(characters, QLocale(locale)), caption);
     }
+
+    void captionsWithTheForumsLimit()
+    {
+        const QLocale english(QStringLiteral("en_US"));
+        QCOMPARE(PostLength::captionWithLimit(1234, 60000, english),
+                 QStringLiteral("1,234 of 60,000 characters"));
+        QCOMPARE(PostLength::captionWithLimit(0, 20000, QLocale(QStringLiteral("de_DE"))),
+                 QStringLiteral("0 of 20.000 characters"));
+        QCOMPARE(PostLength::overTheLimit(1234, english), QStringLiteral("1,234 over the limit"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPostLength)

@@ -1,7 +1,10 @@
 #include "datafilecommands.h"
 
+#include "forums/forumprofiles.h"
 #include "foundation/datafolder.h"
+#include "foundation/errorreport.h"
 #include "foundation/platform.h"
+#include "foundation/textfile.h"
 
 DataFileCommands::DataFileCommands(QObject *parent) : QObject(parent) { }
 
@@ -33,4 +36,16 @@ void DataFileCommands::mnuFileAdvEditTags_Click()
 void DataFileCommands::mnuFileAdvEditPreview_Click()
 {
     openDataFile("preview.txt");
+}
+
+void DataFileCommands::mnuFileAdvEditForums_Click()
+{
+    const QString name = QString::fromUtf16(ForumProfiles::fileName);
+    const QString path = DataFolder::filePath(name);
+    const bool ready = runTrapped(QStringLiteral("Main.Forums"), [&] {
+        if (!FileExists(path))
+            TextFile::writeBytes(path, TextFile::readBytes(QStringLiteral(":/data/") + name));
+    });
+    if (ready)
+        Platform::shell().open(path);
 }

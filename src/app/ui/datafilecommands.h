@@ -16,6 +16,9 @@ public slots:
     void mnuFileAdvEditTemplate_Click();
     void mnuFileAdvEditTags_Click();
     void mnuFileAdvEditPreview_Click();
+    // The target forums: a data folder without the file gets a copy of the
+    // built-in profiles first, for the user to change.
+    void mnuFileAdvEditForums_Click();
 
 private:
     static void openDataFile(const char *fileName);

@@ -3,6 +3,7 @@
 #include "app/closequestion.h"
 #include "app/ui/datafilecommands.h"
 #include "dialogs/ui/helpcommands.h"
+#include "forums/ui/forumcommands.h"
 #include "foundation/clsinifile.h"
 #include "foundation/datafolder.h"
 #include "foundation/errorreport.h"
@@ -61,6 +62,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_geometry(MainGeometry
     m_dataFiles = new DataFileCommands(this);
     connectControls();
     m_spelling = new SpellingCommands(txtPost, m_decorations, mnuEdit, this);
+    m_forums = new ForumCommands(mnuViewTargetForum, m_tagLayer, lblLength, this);
     m_preview = new PreviewBrowser(WebBrowser, this);
     setUpRecovery();
     applyGeometry();
@@ -105,6 +107,7 @@ void frmMain::Form_Load()
         readPreferences();
         ApplySkin(this);
         m_spelling->start();
+        m_forums->start();
 
         buildUserMenu(UserMenuFile::Menu::Insert, mnuInsert, mnuInsertUser,
                       &frmMain::mnuInsertUser_Click);

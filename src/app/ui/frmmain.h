@@ -13,6 +13,7 @@
 #include <array>
 
 class DataFileCommands;
+class ForumCommands;
 class HelpCommands;
 class PostEdit;
 class PostRecovery;
@@ -31,6 +32,7 @@ class SkinLabel;
 class SkinLine;
 class SkinPanel;
 class SkinShape;
+class TagLayer;
 
 // The main window: the post editor with its formatting commands, the Edit menu
 // and history, drafts, the user's Insert and Web menus and the doors to the
@@ -211,6 +213,8 @@ private:
     QList<QAction *> mnuInsertUser;
     QMenu *mnuWeb = nullptr;
     QList<QAction *> mnuWebURL;
+    QMenu *mnuView = nullptr;
+    QMenu *mnuViewTargetForum = nullptr;
 
     EditHistory m_history;
     PostGenerator *m_postGenerator = nullptr;
@@ -218,6 +222,8 @@ private:
     HelpCommands *m_help = nullptr;
     DataFileCommands *m_dataFiles = nullptr;
     EditorDecorations *m_decorations = nullptr;
+    TagLayer *m_tagLayer = nullptr;
+    ForumCommands *m_forums = nullptr;
     SpellingCommands *m_spelling = nullptr;
     PreviewBrowser *m_preview = nullptr;
     PostRecovery *m_recovery = nullptr;

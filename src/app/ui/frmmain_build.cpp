@@ -138,7 +138,8 @@ void frmMain::buildControls()
     txtPost->setFont(Design::font(9));
     Skin::setTag(txtPost, "SkinTextArea");
     m_decorations = new EditorDecorations(txtPost);
-    m_decorations->addLayer(new TagLayer);
+    m_tagLayer = new TagLayer;
+    m_decorations->addLayer(m_tagLayer);
     lblLength = new PostLengthLabel(txtPost, pic);
     lblLength->setObjectName(QStringLiteral("lblLength"));
     lblLength->setFont(Design::font());

@@ -136,6 +136,12 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditPreview_Click(); },
         },
         {
+            .parent = "mnuFileAdv",
+            .name = "mnuFileAdvEditForums",
+            .caption = QT_TR_NOOP("Edit forums.txt"),
+            .run = [](frmMain &w) { w.m_dataFiles->mnuFileAdvEditForums_Click(); },
+        },
+        {
             .kind = C::Separator,
             .parent = "mnuFile",
             .name = "mnuFileLine2",
@@ -245,6 +251,23 @@ const QList<frmMain::MenuCommand> &frmMain::menuCommands()
             .name = "mnuWebURL(0)",
             .entries = &frmMain::mnuWebURL,
             .entryClicked = &frmMain::mnuWebURL_Click,
+        },
+
+        // The views of the post; every entry starts as the window was designed.
+        {
+            .kind = C::Menu,
+            .name = "mnuView",
+            .caption = QT_TR_NOOP("View"),
+            .menu = &frmMain::mnuView,
+        },
+        {.kind = C::Separator, .parent = "mnuView", .name = "mnuViewLine1"},
+        // Filled by the forum commands from forums.txt.
+        {
+            .kind = C::Menu,
+            .parent = "mnuView",
+            .name = "mnuViewTargetForum",
+            .caption = QT_TR_NOOP("Target Forum"),
+            .menu = &frmMain::mnuViewTargetForum,
         },
 
         {.kind = C::Menu, .name = "mnuHelp", .caption = QT_TR_NOOP("Help")},

@@ -192,6 +192,10 @@ private slots:
                                           << ""
                                           << ""
                                           << "preview.txt";
+        QTest::newRow("Edit forums.txt") << "mnuFileAdvEditForums"
+                                         << ""
+                                         << ""
+                                         << "forums.txt";
     }
 
     void menuCommandsOpenTheirTargets()

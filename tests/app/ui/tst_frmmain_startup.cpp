@@ -80,17 +80,18 @@ private slots:
         QStringList titles;
         for (const QAction *menu : w->menuBar()->actions())
             titles.append(menu->text());
-        QCOMPARE(titles, (QStringList{"Wuxo", "Edit", "Insert", "Web", "Help"}));
+        QCOMPARE(titles, (QStringList{"Wuxo", "Edit", "Insert", "Web", "View", "Help"}));
         QCOMPARE(shownItems(menu(w, "mnuFile")),
                  (QStringList{"Open Draft", "Save Draft", "-", "Post Generator (Manual)",
                               "Post Generator (Auto)", "-", "Preferences", "-", "Advanced", "-",
                               "Exit"}));
         QCOMPARE(shownItems(menu(w, "mnuFileAdv")),
                  (QStringList{"Edit insert.txt", "Edit web.txt", "Edit template.txt",
-                              "Edit tags.txt", "Edit preview.txt"}));
+                              "Edit tags.txt", "Edit preview.txt", "Edit forums.txt"}));
         QCOMPARE(shownItems(menu(w, "mnuEdit")),
                  (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste as BBCode", "-",
                               "Select All", "Clear All", "-", "Spelling"}));
+        QCOMPARE(shownItems(menu(w, "mnuView")), (QStringList{"-", "Target Forum"}));
         QCOMPARE(shownItems(menu(w, "mnuHelp")),
                  (QStringList{"Read Me", "-", "Check for Update", "Quorvel on the Web", "-",
                               "Donate!", "About..."}));
