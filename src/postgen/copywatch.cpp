@@ -4,6 +4,10 @@
 
 void CopyWatch::cleared(const QString &previousText, qint64 nowMs)
 {
+    // The first clear empties what was copied before the run; a later one
+    // takes no copy away when the clipboard held what a manager had put back.
+    m_lastClearTookNoCopy = !m_started || (!m_isCopy && previousText == m_current);
+    m_started = true;
     m_current.clear();
     m_isCopy = false;
     if (!previousText.isEmpty() && !m_clearedTexts.contains(previousText))
@@ -21,11 +25,14 @@ void CopyWatch::changed(const QString &text, qint64 nowMs)
         m_isCopy = false;
         return;
     }
-    const bool putBack = m_putBackPossible && m_clearedTexts.contains(text)
+    const bool returned = m_putBackPossible && m_clearedTexts.contains(text)
         && nowMs - m_clearedAt <= putBackWindowMs;
+    // Nobody copied what came back after such a clear: a manager is at work.
+    if (returned && m_lastClearTookNoCopy)
+        m_managerSeen = true;
     // Only the first text after a clear can be the manager's: a later one is the user's.
     m_putBackPossible = false;
-    m_isCopy = !putBack;
+    m_isCopy = !(returned && m_managerSeen);
 }
 
 void CopyWatch::polled(const QString &text, qint64 nowMs)

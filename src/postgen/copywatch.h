@@ -8,12 +8,16 @@
 // emptied the clipboard (many managers never let it stay empty). The run tells
 // it when it clears the clipboard; change notices and the ticks' reads tell it
 // what the clipboard holds. Times are milliseconds of a steady clock.
-// A manager that missed the last copy (one that looks only now and then) puts
-// back an older text instead, so every text the run has cleared counts.
+// A text that comes back counts as put back only once the run has seen a
+// manager at work: a text back right after a clear that took no copy away (the
+// run's start, say). Until then every new copy is taken, the same text twice
+// included. A manager that missed the last copy (one that looks only now and
+// then) puts back an older text instead, so every text the run has cleared counts.
 class CopyWatch
 {
 public:
-    // A text that comes back this soon after the run cleared it is put back, not copied.
+    // Beside a manager, a text that comes back this soon after the run cleared
+    // it is put back, not copied.
     static constexpr qint64 putBackWindowMs = 1000;
 
     // The run emptied the clipboard, which held `previousText` ("" for none).
@@ -33,4 +37,7 @@ private:
     QStringList m_clearedTexts; // every text the run emptied the clipboard of
     qint64 m_clearedAt = 0;
     bool m_putBackPossible = false;
+    bool m_started = false; // the run has cleared the clipboard
+    bool m_lastClearTookNoCopy = false;
+    bool m_managerSeen = false;
 };

@@ -235,15 +235,14 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     // Saving in answer to the close question lets events run; a second close
     // request meanwhile waits for the first.
-    if (m_closing || (!m_endsWithoutQuestion && !Form_QueryUnload())) {
+    if (m_closing || !Form_QueryUnload()) {
         event->ignore();
         return;
     }
     m_closing = true;
     Form_Unload();
     m_closing = false;
-    if (!m_endsWithoutQuestion)
-        m_recovery->windowClosed();
+    m_recovery->windowClosed();
     event->accept();
 }
 

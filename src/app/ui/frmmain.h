@@ -76,9 +76,10 @@ public:
     QSizeF outerSizeTwips() const;
     void setOuterSizeTwips(float width, float height);
 
-    // The desktop session ends (frmmain_recovery.cpp): the post goes to the
-    // recovery file at once, then the window closes as usual when the session
-    // lets the program ask, and otherwise ends without a question.
+    // The desktop session saves itself, at its end or at a checkpoint
+    // (frmmain_recovery.cpp): the post goes to the recovery file at once and,
+    // when the session lets the program ask, the close question may save it
+    // or cancel the end. The window stays open either way.
     void commitData(SessionEndRequest &request);
 
 protected:
@@ -240,7 +241,6 @@ private:
     bool m_refused = false;
     bool m_centred = false;
     bool m_closing = false;
-    bool m_endsWithoutQuestion = false;
     QSize m_outerSize;
     bool m_outerSizePending = false;
 };

@@ -40,14 +40,13 @@ void frmMain::offerRecovery()
 
 void frmMain::commitData(SessionEndRequest &request)
 {
+    // The request may be a checkpoint of a session that goes on, so the window
+    // stays open: ending the program is the session manager's part.
     m_recovery->sessionEnding();
-    if (!request.allowsInteraction()) {
-        // Nobody can answer a question now: the next start offers the post back.
-        m_endsWithoutQuestion = true;
+    if (!request.allowsInteraction())
         return;
-    }
-    const bool closed = close();
+    const bool keepSession = !Form_QueryUnload();
     request.release();
-    if (!closed)
+    if (keepSession)
         request.cancel();
 }

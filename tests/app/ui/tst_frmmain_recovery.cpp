@@ -175,61 +175,74 @@ private slots:
         QCOMPARE(f.folder.exists(recoveryFile), fileStays);
     }
 
-    void theSessionEndWithoutQuestionsKeepsThePost()
+    void theSessionSavesWithoutClosingTheWindow_data()
     {
+        QTest::addColumn<bool>("interaction");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<bool>("fileStays");
+        QTest::addColumn<bool>("closeAsks");
+        QTest::newRow("no questions allowed: the post is on disk, nothing asked")
+            << false << MessageAnswer::Ok << false << true << true;
+        QTest::newRow("Cancel keeps the session going")
+            << true << MessageAnswer::Cancel << true << true << true;
+        QTest::newRow("No lets the session end with the post in the recovery file")
+            << true << MessageAnswer::No << false << true << true;
+        QTest::newRow("Yes saves the draft")
+            << true << MessageAnswer::Yes << false << false << false;
+    }
+
+    // A checkpoint saves a session that goes on: the program keeps running, and
+    // a later close behaves as if there had been none.
+    void theSessionSavesWithoutClosingTheWindow()
+    {
+        QFETCH(bool, interaction);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, cancelled);
+        QFETCH(bool, fileStays);
+        QFETCH(bool, closeAsks);
+
         MainWindowFixture f;
         frmMain *w = f.open();
         QTest::keyClicks(txtPost(w), QStringLiteral("typed a moment ago"));
         QVERIFY(!f.folder.exists(recoveryFile));
-
-        FakeSessionEnd session(false);
-        w->commitData(session);
-        QCOMPARE(f.folder.read(recoveryFile), QByteArray("typed a moment ago\r\n"));
-        QVERIFY(f.prompts.records.isEmpty());
-        QVERIFY(!session.cancelled);
-
-        // The program then ends without the close question, and the file stays.
-        QVERIFY(w->close());
-        w->findChild<PostRecovery *>(QStringLiteral("recovery"))->waitForWriter();
-        QVERIFY(f.prompts.records.isEmpty());
-        QCOMPARE(f.folder.read(recoveryFile), QByteArray("typed a moment ago\r\n"));
-    }
-
-    void theSessionEndAsksTheCloseQuestion_data()
-    {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<bool>("cancelled");
-        QTest::addColumn<bool>("fileStays");
-        QTest::newRow("Cancel keeps the program and the session")
-            << MessageAnswer::Cancel << true << true;
-        QTest::newRow("No ends with the post discarded") << MessageAnswer::No << false << false;
-        QTest::newRow("Yes ends with the post in the draft")
-            << MessageAnswer::Yes << false << false;
-    }
-
-    void theSessionEndAsksTheCloseQuestion()
-    {
-        QFETCH(MessageAnswer, answer);
-        QFETCH(bool, cancelled);
-        QFETCH(bool, fileStays);
-
-        MainWindowFixture f;
-        frmMain *w = f.open();
-        QTest::keyClicks(txtPost(w), QStringLiteral("post"));
-        FakeSessionEnd session(true);
+        FakeSessionEnd session(interaction);
         f.prompts.setOnPrompt([&f](const PromptRecord &) {
             // The post is on disk before anything is asked.
-            QCOMPARE(f.folder.read(recoveryFile), QByteArray("post\r\n"));
+            QCOMPARE(f.folder.read(recoveryFile), QByteArray("typed a moment ago\r\n"));
         });
-        f.prompts.queueAnswer(answer);
+        if (interaction)
+            f.prompts.queueAnswer(answer);
         w->commitData(session);
+        w->findChild<PostRecovery *>(QStringLiteral("recovery"))->waitForWriter();
 
-        QCOMPARE(f.prompts.titles(), QStringList{"Save Draft?"});
-        QVERIFY(session.released);
+        QCOMPARE(f.prompts.titles(), interaction ? QStringList{"Save Draft?"} : QStringList());
+        QCOMPARE(session.released, interaction);
         QCOMPARE(session.cancelled, cancelled);
-        QCOMPARE(w->isVisible(), cancelled);
+        QVERIFY(w->isVisible());
         QCOMPARE(f.folder.exists(recoveryFile), fileStays);
         QCOMPARE(f.folder.exists(QStringLiteral("draft.txt")), answer == MessageAnswer::Yes);
+
+        f.prompts.records.clear();
+        f.prompts.setOnPrompt({});
+        f.prompts.queueAnswer(MessageAnswer::No);
+        QVERIFY(w->close());
+        w->findChild<PostRecovery *>(QStringLiteral("recovery"))->waitForWriter();
+        QCOMPARE(f.prompts.titles(), closeAsks ? QStringList{"Save Draft?"} : QStringList());
+        QVERIFY(!f.folder.exists(recoveryFile));
+    }
+
+    // Each request writes the post as it is then.
+    void aSecondCheckpointWritesTheNewerPost()
+    {
+        MainWindowFixture f;
+        frmMain *w = f.open();
+        QTest::keyClicks(txtPost(w), QStringLiteral("one"));
+        FakeSessionEnd session(false);
+        w->commitData(session);
+        QTest::keyClicks(txtPost(w), QStringLiteral(" two"));
+        w->commitData(session);
+        QCOMPARE(f.folder.read(recoveryFile), QByteArray("one two\r\n"));
     }
 
     void aFileThatCannotBeWrittenIsReportedOnce()

@@ -478,10 +478,13 @@ void tst_PostGenerator::copiesBesideAClipboardManager_data()
         };
         *row("text from before the run is not taken")
             << QStringList{"copy:before", "start", "tick", "tick", "tick", "tick"} << "";
+        // A manager shows itself by putting back the text from before the run.
         *row("one copy fills one field")
-            << QStringList{"start", "copy:first", "tick", "tick", "tick", "tick", "tick"} << "";
+            << QStringList{"copy:before", "start", "tick", "copy:first", "tick", "tick", "tick"}
+            << "";
         *row("two copies fill two fields")
-            << QStringList{"start", "copy:first", "tick", "tick", "wait", "copy:second", "tick"}
+            << QStringList{"copy:before", "start", "tick",        "copy:first", "tick",
+                           "tick",        "wait",  "copy:second", "tick"}
             << "A=first B=second";
         *row("the same text copied twice fills two fields")
             << QStringList{"start", "copy:same", "tick", "tick", "wait", "copy:same", "tick"}
@@ -490,6 +493,17 @@ void tst_PostGenerator::copiesBesideAClipboardManager_data()
             << QStringList{"copy:again", "start", "tick", "wait",       "copy:again",
                            "tick",       "tick",  "wait", "copy:other", "tick"}
             << "A=again B=other";
+    }
+    QTest::newRow("no manager: the same text copied twice quickly fills two fields")
+        << int(Manager::None) << QStringList{"start", "copy:same", "tick", "copy:same", "tick"}
+        << "A=same B=same";
+    // Until a manager has shown itself, a text that comes back counts as a new copy.
+    for (const Manager manager : {Manager::PutsBackAtOnce, Manager::PutsBackAtItsNextLook}) {
+        QTest::newRow(qPrintable(QStringLiteral("manager %1 with nothing to put back at the "
+                                                "start: the first text it puts back is taken")
+                                     .arg(int(manager))))
+            << int(manager) << QStringList{"start", "copy:first", "tick", "tick", "tick"}
+            << "A=first B=first";
     }
 }
 
