@@ -126,6 +126,83 @@ in der Standardfehlerausgabe). Schlägt es fehl, wird nichts in die Standardausg
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Vorheriges suchen</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß/klein beachten</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Ganze Wörter</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>In selection</source>
+        <translation>In Auswahl</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>FindCommands</name>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>Search wrapped</source>
+        <translation>Suche am anderen Ende fortgesetzt</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>1 replacement</source>
+        <translation>1 Ersetzung</translation>
+    </message>
+    <message>
+        <source>%1 replacements</source>
+        <translation>%1 Ersetzungen</translation>
+    </message>
+</context>
+<context>
+    <name>FindPattern</name>
+    <message>
+        <source>The pattern is not valid at character %1: %2</source>
+        <translation>Das Suchmuster ist bei Zeichen %1 ungültig: %2</translation>
+    </message>
+</context>
+<context>
     <name>ForumCommands</name>
     <message>
         <source>Target Forum</source>
@@ -375,83 +452,6 @@ in der Standardfehlerausgabe). Schlägt es fehl, wird nichts in die Standardausg
     <message>
         <source>%1 shows this as %2; the preview here leaves it as text</source>
         <translation>%1 zeigt dies als %2; die Vorschau hier lässt es als Text stehen</translation>
-    </message>
-</context>
-<context>
-    <name>FindBar</name>
-    <message>
-        <source>Find</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Vorheriges suchen</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Weitersuchen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Match case</source>
-        <translation>Groß/klein beachten</translation>
-    </message>
-    <message>
-        <source>Whole words</source>
-        <translation>Ganze Wörter</translation>
-    </message>
-    <message>
-        <source>Regular expression</source>
-        <translation>Regulärer Ausdruck</translation>
-    </message>
-    <message>
-        <source>In selection</source>
-        <translation>In Auswahl</translation>
-    </message>
-    <message>
-        <source>Replace with</source>
-        <translation>Ersetzen durch</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>Replace All</source>
-        <translation>Alle ersetzen</translation>
-    </message>
-</context>
-<context>
-    <name>FindCommands</name>
-    <message>
-        <source>No matches</source>
-        <translation>Keine Treffer</translation>
-    </message>
-    <message>
-        <source>Search wrapped</source>
-        <translation>Suche am anderen Ende fortgesetzt</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>1 replacement</source>
-        <translation>1 Ersetzung</translation>
-    </message>
-    <message>
-        <source>%1 replacements</source>
-        <translation>%1 Ersetzungen</translation>
-    </message>
-</context>
-<context>
-    <name>FindPattern</name>
-    <message>
-        <source>The pattern is not valid at character %1: %2</source>
-        <translation>Das Suchmuster ist bei Zeichen %1 ungültig: %2</translation>
     </message>
 </context>
 <context>
