@@ -126,6 +126,8 @@ public:
     }
     // The view follows the page's loads itself.
     void previewLoaded(bool) override { }
+    // Find searches the integrated preview, never this page.
+    void foundInPage(int, int) override { }
 
 private:
     LiveViewHost *m_host;
